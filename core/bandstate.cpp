@@ -60,10 +60,11 @@ BandState typeDefaults(const BandState& state, int tipoRes)
 
 std::array<Colour, kBandCount> typeDefaultPictures(int tipoRes)
 {
-    const BandState fresh = typeDefaults(BandState{}, tipoRes);
-    std::array<Colour, kBandCount> pictures{};
+    const BandState fresh = typeDefaults(BandState {}, tipoRes);
+    std::array<Colour, kBandCount> pictures {};
     for (int band = 1; band <= kBandCount; ++band) {
-        const auto shown = bandInUse(band, tipoRes) ? colourFor(band, bandVariable(fresh, band)) : std::nullopt;
+        const auto shown
+            = bandInUse(band, tipoRes) ? colourFor(band, bandVariable(fresh, band)) : std::nullopt;
         pictures[static_cast<std::size_t>(band - 1)] = shown.value_or(Colour::niente);
     }
     return pictures;

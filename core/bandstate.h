@@ -7,7 +7,8 @@
 namespace colourcode {
 
 // What the user has built on the resistor. The member names are the ones the whole program uses.
-struct BandState {
+struct BandState
+{
     int iBanda = 0; // the band the palette is choosing for; 0 until the first band click
     int TipoRes = 4; // number of bands: 4, 5 or 6
     int B1 = 0;

@@ -5,7 +5,8 @@
 namespace colourcode {
 namespace {
 
-struct ColourRow {
+struct ColourRow
+{
     std::string_view name;
     std::optional<int> digit;
     std::optional<int> multiplierExponent;
@@ -17,7 +18,7 @@ constexpr std::optional<int> none;
 constexpr std::optional<double> noValue;
 
 // Indexed by Colour. Yellow is 15 ppm/K and orange 25 (yellow below orange); black is 200, not 250.
-constexpr std::array<ColourRow, kColourCount> kTable{{
+constexpr std::array<ColourRow, kColourCount> kTable {{
     {"nero", 0, 0, noValue, 200.0},
     {"marrone", 1, 1, 1.0, 100.0},
     {"rosso", 2, 2, 2.0, 50.0},
@@ -33,8 +34,8 @@ constexpr std::array<ColourRow, kColourCount> kTable{{
     {"niente", none, none, noValue, noValue},
 }};
 
-constexpr std::array<double, 10> kMultipliers{0.01, 0.1, 1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0, 1000000.0,
-                                              10000000.0};
+constexpr std::array<double, 10> kMultipliers {0.01,   0.1,     1.0,      10.0,      100.0,
+                                               1000.0, 10000.0, 100000.0, 1000000.0, 10000000.0};
 constexpr int kLowestExponent = -2;
 
 const ColourRow& row(Colour colour)

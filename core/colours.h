@@ -9,21 +9,43 @@
 namespace colourcode {
 
 // The twelve band colours in palette order (left to right), then the empty band.
-enum class Colour { nero, marrone, rosso, arancione, giallo, verde, azzurro, viola, grigio, bianco, oro, argento, niente };
+enum class Colour
+{
+    nero,
+    marrone,
+    rosso,
+    arancione,
+    giallo,
+    verde,
+    azzurro,
+    viola,
+    grigio,
+    bianco,
+    oro,
+    argento,
+    niente
+};
 
 inline constexpr int kBandCount = 6;
 inline constexpr int kColourCount = 13;
 
-inline constexpr std::array<Colour, 12> kPaletteColours{
-    Colour::nero, Colour::marrone, Colour::rosso, Colour::arancione, Colour::giallo, Colour::verde,
-    Colour::azzurro, Colour::viola, Colour::grigio, Colour::bianco, Colour::oro, Colour::argento};
+inline constexpr std::array<Colour, 12> kPaletteColours {
+    Colour::nero,    Colour::marrone, Colour::rosso,  Colour::arancione, Colour::giallo, Colour::verde,
+    Colour::azzurro, Colour::viola,   Colour::grigio, Colour::bianco,    Colour::oro,    Colour::argento};
 
-inline constexpr std::array<Colour, 13> kAllColours{
-    Colour::nero, Colour::marrone, Colour::rosso, Colour::arancione, Colour::giallo, Colour::verde, Colour::azzurro,
-    Colour::viola, Colour::grigio, Colour::bianco, Colour::oro, Colour::argento, Colour::niente};
+inline constexpr std::array<Colour, 13> kAllColours {
+    Colour::nero,  Colour::marrone, Colour::rosso, Colour::arancione, Colour::giallo,
+    Colour::verde, Colour::azzurro, Colour::viola, Colour::grigio,    Colour::bianco,
+    Colour::oro,   Colour::argento, Colour::niente};
 
 // Bands are numbered 1 to 6 and keep their role whatever the resistor type.
-enum class BandRole { Digit, Multiplier, Tolerance, Coefficient };
+enum class BandRole
+{
+    Digit,
+    Multiplier,
+    Tolerance,
+    Coefficient
+};
 
 BandRole bandRole(int band);
 

@@ -12,7 +12,8 @@ DisplayTexts Calcola(const BandState& state)
         // B3 counts only on five- and six-band resistors.
         const int digits = type == 4 ? 10 * state.B1 + state.B2 : 100 * state.B1 + 10 * state.B2 + state.B3;
         double value = digits * state.BM;
-        std::string unit = "W";
+        // A plain pointer: GCC 12 at -O2 wrongly warns about reassigning a short std::string here.
+        const char* unit = "W";
         // Both limits are strict, so exactly 999999 stays in ohms.
         if (value > 999 && value < 999999) {
             value /= 1000;

@@ -9,7 +9,8 @@ namespace colourcode {
 
 // The four texts under the drawn resistor. Units are "W", "KW" and "MW"; the windows draw the W as an
 // omega. For a type other than 4, 5 or 6 only the tolerance is produced and the other labels keep theirs.
-struct DisplayTexts {
+struct DisplayTexts
+{
     std::optional<std::string> value; // lblValore: number and one trailing blank
     std::optional<std::string> unit; // lblOhm
     std::optional<std::string> coefficient; // lblcoeff

@@ -9,7 +9,8 @@
 namespace colourcode {
 namespace {
 
-struct DigitScan {
+struct DigitScan
+{
     std::string digits;
     int decimals = 0;
 };
@@ -44,10 +45,7 @@ std::optional<Colour> digitColour(char c)
 class Painter
 {
 public:
-    explicit Painter(const BandState& current)
-    {
-        m_result.state = current;
-    }
+    explicit Painter(const BandState& current) { m_result.state = current; }
 
     void paint(int band, Colour colour)
     {
@@ -55,15 +53,9 @@ public:
         setBandVariable(m_result.state, band, colour);
     }
 
-    void paintEmpty(int band)
-    {
-        m_result.paints.push_back({band, Colour::niente});
-    }
+    void paintEmpty(int band) { m_result.paints.push_back({band, Colour::niente}); }
 
-    BandState& state()
-    {
-        return m_result.state;
-    }
+    BandState& state() { return m_result.state; }
 
     Encoding take(std::string valueText)
     {
@@ -96,9 +88,9 @@ std::optional<EncoderMessage> rangeMessage(double value, const EncoderInput& inp
     for (int i = 0; i < input.unitPower; ++i)
         ohms *= 10;
     if (ohms < 0.1 || ohms > 999e6)
-        return EncoderMessage{MessageIcon::Critical, kRangeMessage};
+        return EncoderMessage {MessageIcon::Critical, kRangeMessage};
     if (value < 1 && withCoefficient && input.unitPosition == 0)
-        return EncoderMessage{MessageIcon::Critical, kCoefficientBelowOneOhmMessage};
+        return EncoderMessage {MessageIcon::Critical, kCoefficientBelowOneOhmMessage};
     return std::nullopt;
 }
 
@@ -108,7 +100,7 @@ EncoderResult encodeValue(const EncoderInput& input, const BandState& current)
 {
     const std::optional<double> value = parseNumber(input.text);
     if (!value)
-        return EncoderMessage{MessageIcon::Exclamation, kNotNumericMessage};
+        return EncoderMessage {MessageIcon::Exclamation, kNotNumericMessage};
 
     const CoefficientItem* coefficient = findCoefficient(input.coefficientData);
     // The range checks look at the list position, as the user sees it.
@@ -173,7 +165,7 @@ EncoderResult encodeValue(const EncoderInput& input, const BandState& current)
     const std::optional<double> multiplier = multiplierForExponent(exponent);
     const auto multiplierColour = multiplier ? colourFor(4, *multiplier) : std::nullopt;
     if (!multiplierColour)
-        return EncoderMessage{MessageIcon::Critical, kUnrepresentableMessage};
+        return EncoderMessage {MessageIcon::Critical, kUnrepresentableMessage};
     painter.paint(4, *multiplierColour);
 
     return painter.take(std::move(text));

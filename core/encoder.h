@@ -11,7 +11,8 @@
 namespace colourcode {
 
 // What the value entry window hands over when its button is pressed.
-struct EncoderInput {
+struct EncoderInput
+{
     std::string_view text; // the typed value, decimal comma
     int unitPosition = 0;
     int unitPower = 0; // the unit's item data: 0, 3 or 6
@@ -20,12 +21,14 @@ struct EncoderInput {
     int coefficientData = 1; // item data: position + 1; 1 is "Non presente"
 };
 
-struct EncoderMessage {
+struct EncoderMessage
+{
     MessageIcon icon;
     std::string_view text;
 };
 
-struct BandPaint {
+struct BandPaint
+{
     int band;
     Colour colour;
     friend bool operator==(const BandPaint&, const BandPaint&) = default;
@@ -33,7 +36,8 @@ struct BandPaint {
 
 // A value the colours can show: the text to write back into the box (leading zeros gone), the band
 // paintings in the order they are made, and the band state after them. iBanda is never touched.
-struct Encoding {
+struct Encoding
+{
     std::string valueText;
     std::vector<BandPaint> paints;
     BandState state;

@@ -7,19 +7,21 @@
 // The choices of the value entry window, in list order. Their colours come from the colour table.
 namespace colourcode {
 
-struct UnitItem {
+struct UnitItem
+{
     std::string_view text; // "W" is drawn as an omega
     int power; // item data: the unit's power of ten
 };
 
-inline constexpr std::array<UnitItem, 3> kUnitItems{{{"W", 0}, {"KW", 3}, {"MW", 6}}};
+inline constexpr std::array<UnitItem, 3> kUnitItems {{{"W", 0}, {"KW", 3}, {"MW", 6}}};
 
-struct ToleranceItem {
+struct ToleranceItem
+{
     std::string_view text;
     double percent;
 };
 
-inline constexpr std::array<ToleranceItem, 7> kToleranceItems{{
+inline constexpr std::array<ToleranceItem, 7> kToleranceItems {{
     {"10%", 10},
     {"5%", 5},
     {"2%", 2},
@@ -29,13 +31,14 @@ inline constexpr std::array<ToleranceItem, 7> kToleranceItems{{
     {"0,1%", 0.1},
 }};
 
-struct CoefficientItem {
+struct CoefficientItem
+{
     std::string_view text;
     int data; // item data: position + 1; 1 means no coefficient
     std::optional<double> ppm;
 };
 
-inline constexpr std::array<CoefficientItem, 6> kCoefficientItems{{
+inline constexpr std::array<CoefficientItem, 6> kCoefficientItems {{
     {"Non presente", 1, std::nullopt},
     {"15 ppm/K", 2, 15},
     {"25 ppm/K", 3, 25},

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace colourcode {
@@ -15,8 +14,11 @@ std::string formatNumber(double value)
         return "0";
 
     // Rounding to 15 significant digits is what hides the binary error of products such as 47 * 0.1.
+    // to_chars, unlike printf, ignores the locale that the windowing library switches on at start-up.
     char scientific[32];
-    std::snprintf(scientific, sizeof scientific, "%.14e", std::fabs(value));
+    const auto written = std::to_chars(scientific, scientific + sizeof scientific - 1, std::fabs(value),
+                                       std::chars_format::scientific, 14);
+    *written.ptr = '\0';
     std::string digits;
     const char* p = scientific;
     for (; *p != 'e'; ++p) {
@@ -74,7 +76,7 @@ std::optional<double> parseNumber(std::string_view text)
         plain.insert(plain.begin(), '0');
     double value = 0;
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error != std::errc{})
+    if (error != std::errc {})
         return std::nullopt;
     return value;
 }

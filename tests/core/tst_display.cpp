@@ -1,0 +1,37 @@
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+using namespace colourcode;
+
+// Known resistors, as {iBanda, TipoRes, B1, B2, B3, BM, BT, BC}, to the four labels.
+TEST(Display, KnownResistors)
+{
+    const struct
+    {
+        BandState state;
+        std::string_view texts;
+    } rows[] = {
+        {{0, 4, 0, 0, 0, 1, 5, 200}, "0 |W|-- ppm/k|\u00b1 5%"}, // start-up
+        {{0, 5, 9, 9, 9, 1, 5, 200}, "999 |W|-- ppm/k|\u00b1 5%"},
+        {{0, 4, 1, 0, 0, 100, 5, 200}, "1 |KW|-- ppm/k|\u00b1 5%"},
+        {{0, 5, 9, 9, 9, 1000, 5, 200}, "999 |KW|-- ppm/k|\u00b1 5%"},
+        {{0, 4, 1, 0, 0, 100000, 5, 200}, "1 |MW|-- ppm/k|\u00b1 5%"},
+        {{0, 5, 9, 9, 9, 1001, 5, 200}, "999999 |W|-- ppm/k|\u00b1 5%"}, // neither below nor above 999999
+        {{0, 4, 4, 7, 0, 0.01, 5, 200}, "0,47 |W|-- ppm/k|\u00b1 5%"},
+        {{0, 4, 1, 0, 0, 0.01, 5, 200}, "0,1 |W|-- ppm/k|\u00b1 5%"},
+        {{0, 4, 5, 0, 0, 0.1, 5, 200}, "5 |W|-- ppm/k|\u00b1 5%"},
+        {{0, 4, 4, 7, 0, 0.1, 5, 200}, "4,7 |W|-- ppm/k|\u00b1 5%"}, // 47 * 0.1 is not exactly 4.7
+        {{0, 4, 9, 9, 0, 1e7, 5, 200}, "990 |MW|-- ppm/k|\u00b1 5%"},
+        {{0, 5, 9, 9, 9, 1e7, 5, 200}, "9990 |MW|-- ppm/k|\u00b1 5%"}, // no unit above MW
+        {{0, 5, 4, 7, 5, 10, 5, 200}, "4,75 |KW|-- ppm/k|\u00b1 5%"},
+        {{0, 6, 1, 0, 0, 1, 0.5, 15}, "100 |W|15 ppm/k|\u00b1 0,5%"},
+        {{0, 6, 4, 7, 0, 0.1, 10, 200}, "47 |W|200 ppm/k|\u00b1 10%"},
+        {{0, 5, 4, 7, 5, 10, 5, 15}, "4,75 |KW|-- ppm/k|\u00b1 5%"}, // band 6 counts on six bands only
+        {{0, 4, 4, 7, 9, 1, 0.25, 15}, "47 |W|-- ppm/k|\u00b1 0,25%"}, // B3 does not count on four bands
+        {{0, 7, 4, 7, 0, 1, 2, 200}, "?|?|?|\u00b1 2%"}, // unknown types produce the tolerance only
+        {{0, 0, 4, 7, 0, 1, 0.1, 200}, "?|?|?|\u00b1 0,1%"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(shown(Calcola(row.state)), row.texts);
+}
