@@ -1,0 +1,17 @@
+#include "form1.h"
+#include "pictures.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("codicolorimetrix"));
+    QApplication::setWindowIcon(pictures::programIcon());
+
+    Form1 form1;
+    if (!form1.load())
+        return 1;
+    form1.show();
+    return QApplication::exec();
+}

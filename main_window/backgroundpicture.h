@@ -1,0 +1,32 @@
+#pragma once
+
+#include "imagecontrol.h"
+
+// The picture that fills the main window: the rounded panel, the wires from the resistor's leads to
+// the display, and the handle by which the window is moved.
+class BackgroundPicture : public ImageControl
+{
+    Q_OBJECT
+
+public:
+    explicit BackgroundPicture(QWidget* parent);
+
+    void setBackColour(const QColor& colour);
+    // Moves the window with the pointer until the left button is released; for desktops whose window
+    // manager cannot move it.
+    void followPointer(const QPoint& globalPressPosition);
+
+signals:
+    void leftButtonPressed(const QPoint& globalPosition);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QColor m_back;
+    bool m_following = false;
+    QPoint m_pressOffset;
+};

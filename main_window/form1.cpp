@@ -1,0 +1,244 @@
+#include "form1.h"
+
+#include "backgroundpicture.h"
+#include "displaypanel.h"
+#include "imagecontrol.h"
+#include "palettepanel.h"
+#include "pictures.h"
+#include "twips.h"
+#include "uitext.h"
+#include "windowlayer.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+
+using colourcode::Colour;
+
+const QColor Form1::kKeyColour(127, 127, 0);
+
+namespace {
+
+constexpr int kBandTop = 2520;
+constexpr int kBandHeight = 1425;
+constexpr std::array<int, colourcode::kBandCount> kBandLefts {1960, 2280, 2595, 2910, 3225, 3540};
+
+QString bandName(int band)
+{
+    return QStringLiteral("Banda%1").arg(band);
+}
+
+} // namespace
+
+Form1::Form1(std::unique_ptr<WindowLayer> layer, QWidget* parent)
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                  | Qt::WindowCloseButtonHint)
+    , m_ownedLayer(std::move(layer))
+    , m_layer(m_ownedLayer ? m_ownedLayer.get() : new QtWindowLayer(this))
+    , m_background(new BackgroundPicture(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("CC"));
+    setFixedSize(400, 400);
+    setAutoFillBackground(true);
+
+    buildHeader();
+    buildResistor();
+    buildMenu();
+    m_palette = new PalettePanel(m_background);
+    connect(m_palette, &PalettePanel::colourClicked, this, &Form1::colourClicked);
+    m_display = new DisplayPanel(m_background);
+    connect(m_background, &BackgroundPicture::leftButtonPressed, this, &Form1::startMove);
+
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildHeader()
+{
+    auto* title = new QLabel(QStringLiteral("CODICOLORIMETRIX"), m_background);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setGeometry(twips::rect(120, 840, 5775, 495));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(27);
+    font.setBold(true);
+    title->setFont(font);
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette palette = title->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    title->setPalette(palette);
+    title->setAttribute(Qt::WA_NoMousePropagation);
+
+    auto* close
+        = new ImageControl(QStringLiteral("Image2"), pictures::load(QStringLiteral("close")), m_background);
+    close->setGeometry(twips::rect(5400, 240, 345, 345));
+    close->setAccessibleName(QStringLiteral("Chiudi"));
+    connect(close, &ImageControl::clicked, this, [this] {
+        this->close();
+        QCoreApplication::exit(0);
+    });
+
+    auto* toColours = new ImageControl(QStringLiteral("Picture16"),
+                                       pictures::load(QStringLiteral("thumbnail")), m_background);
+    toColours->setGeometry(twips::rect(2160, 1360, 1635, 330));
+    toColours->setCursor(pictures::bandPointer());
+    toColours->setToolTip(QStringLiteral("Converti da valore a codice a colori..."));
+    toColours->setAccessibleName(QStringLiteral("Converti da valore a codice a colori"));
+    connect(toColours, &ImageControl::clicked, this, &Form1::valueEntryRequested);
+}
+
+void Form1::buildResistor()
+{
+    // The colour images only hold the band pictures that painting copies; they are never shown.
+    for (Colour colour : colourcode::kAllColours) {
+        const QString name = QString::fromLatin1(colourcode::colourName(colour));
+        auto* image = new ImageControl(name, pictures::band(colour), m_background);
+        image->setGeometry(twips::rect(5400, colour == Colour::marrone ? 1560 : 1440, 315, 1425));
+        image->hide();
+        m_colourImages[static_cast<std::size_t>(colour)] = image;
+    }
+
+    auto* leftEnd = new ImageControl(QStringLiteral("Image1"), pictures::load(QStringLiteral("left_end")),
+                                     m_background);
+    leftEnd->setGeometry(twips::rect(60, kBandTop, 1905, kBandHeight));
+    auto* rightEnd = new ImageControl(QStringLiteral("Image5"), pictures::load(QStringLiteral("right_end")),
+                                      m_background);
+    rightEnd->setGeometry(twips::rect(3840, kBandTop, 2070, kBandHeight));
+
+    const std::array<Colour, colourcode::kBandCount> startPictures = colourcode::typeDefaultPictures(4);
+    for (int band = 1; band <= colourcode::kBandCount; ++band) {
+        const auto index = static_cast<std::size_t>(band - 1);
+        auto* image
+            = new ImageControl(bandName(band), colourImage(startPictures[index])->picture(), m_background);
+        image->setGeometry(twips::rect(kBandLefts[index], kBandTop, 315, kBandHeight));
+        image->setCursor(pictures::bandPointer());
+        image->setAccessibleName(QStringLiteral("Banda %1").arg(band));
+        connect(image, &ImageControl::clicked, this, [this, band] { bandClicked(band); });
+        m_bands[index] = image;
+    }
+    m_bands[4]->setToolTip(QStringLiteral("Se la banda \u00e8 assente, la tolleranza \u00e8 del +/- 20%"));
+
+    auto* typeBracket
+        = new ImageControl(QStringLiteral("Image4"), pictures::load(QStringLiteral("bracket")), m_background);
+    typeBracket->setGeometry(twips::rect(1680, 3720, 2700, 585));
+    typeBracket->setCursor(pictures::bandPointer());
+    typeBracket->setAccessibleName(QStringLiteral("Tipo resistenza"));
+    connect(typeBracket, &ImageControl::clicked, this, [this] { m_menu->popup(QCursor::pos()); });
+}
+
+void Form1::buildMenu()
+{
+    m_menu = new QMenu(QStringLiteral("Menu"), this);
+    m_menu->setObjectName(QStringLiteral("mnuprinc"));
+    const struct
+    {
+        const char* name;
+        const char* caption;
+        int type;
+    } items[] = {{"mnu4baned", "4 Bande", 4}, {"mnu5bande", "5 Bande", 5}, {"mnu6bande", "6 Bande", 6}};
+    for (const auto& item : items) {
+        QAction* action = m_menu->addAction(QLatin1String(item.caption));
+        action->setObjectName(QLatin1String(item.name));
+        const int type = item.type;
+        connect(action, &QAction::triggered, this, [this, type] { typeChosen(type); });
+    }
+}
+
+bool Form1::load()
+{
+    // The layered bit has to be set before the colour key is declared; the key is read back from the
+    // background colour set here.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kKeyColour);
+    setPalette(palette);
+
+    const std::uint32_t extended = m_layer->windowLong(WindowLayer::Index::ExtendedStyle);
+    m_layer->setWindowLong(WindowLayer::Index::ExtendedStyle, extended | WindowLayer::kLayered);
+    m_layer->setLayeredWindowAttributes(this->palette().color(QPalette::Window), 0,
+                                        WindowLayer::kColourKeyFlag);
+
+    const std::uint32_t style = m_layer->windowLong(WindowLayer::Index::Style);
+    if (style == 0
+        || m_layer->setWindowLong(WindowLayer::Index::Style, style & ~WindowLayer::kCaption) == 0) {
+        failLoad();
+        return false;
+    }
+    m_background->setBackColour(this->palette().color(QPalette::Window));
+    m_state = colourcode::BandState {};
+    return true;
+}
+
+void Form1::failLoad()
+{
+    uitext::showMessage(this, colourcode::MessageIcon::Critical, colourcode::kLoadErrorMessage);
+    close();
+}
+
+void Form1::startMove(const QPoint& globalPressPosition)
+{
+    m_layer->releaseCapture();
+    if (!m_layer->sendMessage(WindowLayer::kNonClientLeftButtonDown, WindowLayer::kCaptionHit, 0))
+        m_background->followPointer(globalPressPosition);
+}
+
+void Form1::bandClicked(int band)
+{
+    m_palette->setOpen(true);
+    m_palette->ResetPalette();
+    m_palette->refuseColoursOf(band);
+    m_palette->setPrompt(QStringLiteral("scegli il colore"));
+    m_state.iBanda = band;
+}
+
+void Form1::colourClicked(Colour colour)
+{
+    // Before the first band click no band is selected, and the colour paints nothing.
+    const int band = m_state.iBanda;
+    if (band >= 1 && band <= colourcode::kBandCount && colourcode::bandAccepts(band, colour)) {
+        // Picture first, then the variable, from the same row of the colour table.
+        showColour(band, colour);
+        colourcode::setBandVariable(m_state, band, colour);
+    }
+    m_palette->setOpen(false);
+    m_palette->setPrompt(QStringLiteral("clicca sulla banda"));
+    Calcola();
+}
+
+void Form1::typeChosen(int tipoRes)
+{
+    const std::array<Colour, colourcode::kBandCount> pictures = colourcode::typeDefaultPictures(tipoRes);
+    for (int band = 1; band <= colourcode::kBandCount; ++band)
+        showColour(band, pictures[static_cast<std::size_t>(band - 1)]);
+    m_state = colourcode::typeDefaults(m_state, tipoRes);
+    Calcola();
+}
+
+void Form1::applyEncoding(const colourcode::Encoding& encoding)
+{
+    for (const colourcode::BandPaint& paint : encoding.paints)
+        showColour(paint.band, paint.colour);
+    const int selected = m_state.iBanda;
+    m_state = encoding.state;
+    m_state.iBanda = selected;
+    Calcola();
+}
+
+void Form1::showColour(int band, Colour colour)
+{
+    m_bands[static_cast<std::size_t>(band - 1)]->setPicture(colourImage(colour)->picture());
+}
+
+void Form1::Calcola()
+{
+    m_display->showTexts(colourcode::Calcola(m_state));
+}
+
+ImageControl* Form1::colourImage(Colour colour) const
+{
+    return m_colourImages[static_cast<std::size_t>(colour)];
+}

@@ -1,0 +1,27 @@
+#include "uitext.h"
+
+#include <QMessageBox>
+
+namespace uitext {
+
+QString fromCore(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString unitForDisplay(std::string_view unit)
+{
+    QString text = fromCore(unit);
+    text.replace(QLatin1Char('W'), QChar(0x03A9));
+    return text;
+}
+
+void showMessage(QWidget* parent, colourcode::MessageIcon icon, std::string_view text)
+{
+    const auto boxIcon
+        = icon == colourcode::MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Warning;
+    QMessageBox box(boxIcon, kApplicationTitle, fromCore(text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace uitext
