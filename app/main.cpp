@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "form2.h"
 #include "pictures.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     Form1 form1;
     if (!form1.load())
         return 1;
+    Form2::attachTo(&form1);
     form1.show();
     return QApplication::exec();
 }
