@@ -3,6 +3,7 @@
 #include "backgroundpicture.h"
 #include "displaypanel.h"
 #include "imagecontrol.h"
+#include "label.h"
 #include "palettepanel.h"
 #include "pictures.h"
 #include "twips.h"
@@ -61,17 +62,9 @@ Form1::~Form1() = default;
 
 void Form1::buildHeader()
 {
-    auto* title = new QLabel(QStringLiteral("CODICOLORIMETRIX"), m_background);
-    title->setObjectName(QStringLiteral("Label1"));
-    title->setGeometry(twips::rect(120, 840, 5775, 495));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(27);
-    font.setBold(true);
-    title->setFont(font);
-    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette palette = title->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    title->setPalette(palette);
+    QLabel* title = makeLabel({"Label1", twips::rect(120, 840, 5775, 495), QStringLiteral("CODICOLORIMETRIX"),
+                               "Arial", 27, QFont::Bold, Qt::AlignHCenter, QColor(0, 0, 255)},
+                              m_background);
     title->setAttribute(Qt::WA_NoMousePropagation);
 
     auto* close

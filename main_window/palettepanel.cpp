@@ -1,5 +1,6 @@
 #include "palettepanel.h"
 
+#include "label.h"
 #include "swatch.h"
 #include "twips.h"
 
@@ -39,7 +40,9 @@ const std::array<Swatch::Design, 12> kSwatches {{
 
 PalettePanel::PalettePanel(QWidget* parent)
     : QFrame(parent)
-    , m_prompt(new QLabel(QStringLiteral("clicca sulla banda"), this))
+    , m_prompt(makeLabel({"Ind", twips::rect(0, 0, kWidth, kClosedHeight).translated(kBorder, kBorder),
+                          QStringLiteral("clicca sulla banda"), "Arial", 19, QFont::Bold, Qt::AlignHCenter},
+                         this))
 {
     setObjectName(QStringLiteral("Picture1"));
     setAttribute(Qt::WA_NoMousePropagation);
@@ -51,17 +54,6 @@ PalettePanel::PalettePanel(QWidget* parent)
     panelPalette.setColor(QPalette::WindowText, QColor(128, 128, 128)); // the border
     setPalette(panelPalette);
     setGeometry(twips::rect(kLeft, kTop, kWidth, kClosedHeight));
-
-    m_prompt->setObjectName(QStringLiteral("Ind"));
-    m_prompt->setGeometry(twips::rect(0, 0, kWidth, kClosedHeight).translated(kBorder, kBorder));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(19);
-    font.setBold(true);
-    m_prompt->setFont(font);
-    m_prompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette promptPalette = m_prompt->palette();
-    promptPalette.setColor(QPalette::WindowText, Qt::black);
-    m_prompt->setPalette(promptPalette);
 
     for (std::size_t i = 0; i < kSwatches.size(); ++i) {
         auto* swatch = new Swatch(kSwatches[i], this);
