@@ -71,6 +71,18 @@ void paintLogo(QPainter& painter)
     painter.strokePath(body, QPen(QColor(70, 45, 30), 1));
 }
 
+// The display's grey frame and its screen, each rounded and outlined in black; the thumbnail repeats
+// it in miniature.
+void drawDisplay(QPainter& painter, const QRectF& frame, qreal frameRadius, const QRectF& screen,
+                 qreal screenRadius)
+{
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor(palette::kDisplayFrame));
+    painter.drawRoundedRect(frame, frameRadius, frameRadius);
+    painter.setBrush(QColor(palette::kScreen));
+    painter.drawRoundedRect(screen, screenRadius, screenRadius);
+}
+
 } // namespace
 
 QImage background(int scale)
@@ -113,11 +125,7 @@ QImage thumbnail(int scale)
     QImage image = canvas::blank(QSize(109, 22), scale, Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(QColor(palette::kDisplayFrame));
-    painter.drawRoundedRect(QRectF(1.5, 1.5, 38, 19), 4, 4);
-    painter.setBrush(QColor(palette::kScreen));
-    painter.drawRoundedRect(QRectF(4.5, 4.5, 32, 13), 2, 2);
+    drawDisplay(painter, QRectF(1.5, 1.5, 38, 19), 4, QRectF(4.5, 4.5, 32, 13), 2);
     painter.fillPath(
         canvas::textInBox(QStringLiteral("0.00\u03a9"), canvas::font(20, QFont::Bold), QRectF(8, 7.5, 25, 7)),
         Qt::black);
@@ -165,11 +173,7 @@ QImage display(int scale)
     QImage image = canvas::blank(QSize(277, 87), scale, Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(QColor(palette::kDisplayFrame));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, 276, 86), 14, 14);
-    painter.setBrush(QColor(palette::kScreen));
-    painter.drawRoundedRect(QRectF(12.5, 12.5, 252, 62), 8, 8);
+    drawDisplay(painter, QRectF(0.5, 0.5, 276, 86), 14, QRectF(12.5, 12.5, 252, 62), 8);
     painter.end();
     return canvas::finished(image);
 }
