@@ -110,7 +110,8 @@ void Form2::attachTo(Form1* form1)
 
 void Form2::showModal()
 {
-    m_valore->clear();
+    // Unlike clear(), setText() also drops the undo history: Ctrl+Z must not bring back an earlier entry.
+    m_valore->setText(QString());
     m_combo1->setCurrentIndex(0);
     m_cmbCoeff->setCurrentIndex(0);
     m_cmbToll->setCurrentIndex(0);
