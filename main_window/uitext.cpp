@@ -1,6 +1,7 @@
 #include "uitext.h"
 
 #include <QMessageBox>
+#include <QWidget>
 
 namespace uitext {
 
@@ -22,6 +23,9 @@ void showMessage(QWidget* parent, colourcode::MessageIcon icon, std::string_view
         = icon == colourcode::MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Warning;
     QMessageBox box(boxIcon, kApplicationTitle, fromCore(text), QMessageBox::Ok, parent);
     box.exec();
+    // Without a window manager nobody hands the keyboard back to the window that asked.
+    if (parent)
+        parent->window()->activateWindow();
 }
 
 } // namespace uitext
