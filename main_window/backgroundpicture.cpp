@@ -8,15 +8,9 @@
 
 BackgroundPicture::BackgroundPicture(QWidget* parent)
     : ImageControl(QStringLiteral("Picture14"), pictures::load(QStringLiteral("background")), parent)
-    , m_back(Qt::white)
 {
+    setBackColour(Qt::white);
     setGeometry(0, 0, 400, 400);
-}
-
-void BackgroundPicture::setBackColour(const QColor& colour)
-{
-    m_back = colour;
-    update();
 }
 
 void BackgroundPicture::followPointer(const QPoint& globalPressPosition)
@@ -27,10 +21,6 @@ void BackgroundPicture::followPointer(const QPoint& globalPressPosition)
 
 void BackgroundPicture::paintEvent(QPaintEvent* event)
 {
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), m_back);
-    }
     ImageControl::paintEvent(event);
     QPainter painter(this);
     painter.setPen(QPen(Qt::black, 1));

@@ -11,7 +11,6 @@ class BackgroundPicture : public ImageControl
 public:
     explicit BackgroundPicture(QWidget* parent);
 
-    void setBackColour(const QColor& colour);
     // Moves the window with the pointer until the left button is released; for desktops whose window
     // manager cannot move it.
     void followPointer(const QPoint& globalPressPosition);
@@ -26,7 +25,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QColor m_back;
     bool m_following = false;
     QPoint m_pressOffset;
 };

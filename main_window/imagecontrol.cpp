@@ -18,9 +18,17 @@ void ImageControl::setPicture(const QPixmap& picture)
     update();
 }
 
+void ImageControl::setBackColour(const QColor& colour)
+{
+    m_back = colour;
+    update();
+}
+
 void ImageControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    if (m_back.isValid())
+        painter.fillRect(rect(), m_back);
     painter.drawPixmap(0, 0, m_picture);
 }
 

@@ -3,7 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-// A picture drawn at its own size with nothing behind it: its transparent pixels show what lies beneath.
+// A picture drawn at its own size. Without a back colour it is windowless: its transparent pixels show
+// what lies beneath. With one it is a picture box that paints its back colour first.
 class ImageControl : public QWidget
 {
     Q_OBJECT
@@ -13,6 +14,7 @@ public:
 
     const QPixmap& picture() const { return m_picture; }
     void setPicture(const QPixmap& picture);
+    void setBackColour(const QColor& colour);
 
 signals:
     void clicked();
@@ -24,4 +26,5 @@ protected:
 
 private:
     QPixmap m_picture;
+    QColor m_back; // invalid: nothing behind the picture
 };

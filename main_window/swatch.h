@@ -31,11 +31,7 @@ public:
     colourcode::Colour colour() const { return m_colour; }
     QLabel* refusedMark() const { return m_refusedMark; }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     colourcode::Colour m_colour;
-    QColor m_back;
     QLabel* m_refusedMark;
 };
