@@ -1,6 +1,6 @@
 // The pictures as the window loads them from :/pictures, at both device pixel ratios: sizes, crisp
 // masks, the colours the design fixes, a resistor that joins without seams, and that the generator
-// still draws exactly the committed files, whichever of its processor-specific routines Qt uses.
+// still draws exactly the committed files, whichever processor routines Qt uses.
 
 #include "picturecolours.h"
 
