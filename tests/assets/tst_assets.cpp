@@ -165,10 +165,10 @@ QString pixelDifferences(const QImage& expected, const QImage& drawn)
     }
     if (count == 0)
         return {};
-    return QStringLiteral("%1 pixels differ, by up to %2 in a channel: %3%4")
-        .arg(count)
-        .arg(largest)
-        .arg(shown.join(QStringLiteral(", ")), count > kShown ? QStringLiteral(", ...") : QString());
+    return (count == 1 ? QStringLiteral("1 pixel differs") : QStringLiteral("%1 pixels differ").arg(count))
+        + QStringLiteral(", by up to %1 in a channel: %2%3")
+              .arg(largest)
+              .arg(shown.join(QStringLiteral(", ")), count > kShown ? QStringLiteral(", ...") : QString());
 }
 
 // One line for each of files that differs between the two folders.
