@@ -5,6 +5,7 @@
 #include "imagecontrol.h"
 #include "label.h"
 #include "palettepanel.h"
+#include "picturecolours.h"
 #include "pictures.h"
 #include "twips.h"
 #include "uitext.h"
@@ -18,7 +19,8 @@
 
 using colourcode::Colour;
 
-const QColor Form1::kKeyColour(127, 127, 0);
+const QColor Form1::kKeyColour(picturecolours::kKey.red, picturecolours::kKey.green,
+                               picturecolours::kKey.blue);
 
 namespace {
 

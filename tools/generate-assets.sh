@@ -4,7 +4,8 @@
 #   tools/generate-assets.sh
 #
 # Builds the generator in build/dev (configured with `cmake --preset dev` if that has not happened yet)
-# and runs it on the offscreen platform. Commit the rewritten PNGs together with the generator change.
+# and runs it on the offscreen platform. The pictures depend only on the generator and Liberation Sans,
+# not on the machine: run this after changing the generator, and commit the rewritten PNGs with it.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)

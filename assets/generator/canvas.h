@@ -1,38 +1,49 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
 #include <QImage>
-#include <QRectF>
+#include <QRgb>
 #include <QSize>
 
 #include <functional>
 
+class QPainter;
 class QPainterPath;
+class QPen;
 
-// Surfaces and finishing for the pictures. Coordinates are always window pixels; a picture drawn at
-// scale 2 has twice as many device pixels per window pixel and is painted anew, not enlarged.
-namespace canvas {
+// A picture being drawn, in window pixels; at scale 2 every window pixel holds 2 x 2 device pixels and
+// shapes are drawn anew at that size, not enlarged. QPainter only measures how much of each device
+// pixel a shape covers (integer rasterisation into an 8-bit mask); every colour that ends up in a
+// pixel is worked out here with integer arithmetic. Qt's own blending and alpha conversions pick their
+// routines by the processor's instruction set, and some of those round with approximate instructions
+// whose results differ from one processor model to the next.
+class Canvas
+{
+public:
+    // A colour for a point in window pixels; called at the centre of every device pixel it paints.
+    using Shader = std::function<QRgb(double x, double y)>;
 
-QImage blank(QSize logicalSize, int scale, QColor ground = Qt::transparent);
+    Canvas(QSize logicalSize, int scale, QRgb ground = 0);
 
-// Every pixel ends fully transparent or fully opaque, because the window builds exact masks from the
-// alpha channel, and none keeps the key colour. Pictures without transparent pixels come back as RGB32.
-QImage finished(const QImage& drawn);
+    // Lays colour (its alpha included) over shape; the shape's antialiased coverage blends its edge.
+    void fill(const QPainterPath& shape, QRgb colour);
+    void fill(const QPainterPath& shape, const Shader& shader);
 
-// A colour for a point in window pixels; called at the centre of every device pixel.
-using Shader = std::function<QRgb(double x, double y)>;
+    // Lays the pen's colour along path, measured as QPainter strokes it: a pen 1 device pixel wide
+    // keeps Qt's thin-line look.
+    void stroke(const QPainterPath& path, const QPen& pen);
 
-// Fills shape with colours from shader; the antialiased coverage of the shape blends its edge.
-void fillShaded(QImage& image, const QPainterPath& shape, const Shader& shader);
+    // Every pixel ends fully transparent or fully opaque, because the window builds exact masks from
+    // the alpha channel, and none keeps the key colour. Without transparent pixels the picture is RGB32.
+    QImage finished() const;
 
-// The outline of text stretched to fill box exactly, so that the lettering lands on the same pixels
-// whatever the font's own metrics are.
-QPainterPath textInBox(const QString& text, const QFont& font, const QRectF& box);
+private:
+    // draw paints one shape, opaque, into a coverage mask; the shader colours what it covers.
+    void blend(const std::function<void(QPainter&)>& draw, int opacity, const Shader& shader);
 
-QFont font(int pixelSize, QFont::Weight weight = QFont::Normal);
+    // Premultiplied 8-bit channels, written only by this class.
+    QImage m_pixels;
+    int m_scale;
+};
 
-// False when the font the pictures are drawn with is not installed: another one would change them.
-bool fontAvailable();
-
-} // namespace canvas
+// The common frame of a picture function: a canvas of the given size and ground, painted, finished.
+QImage drawPicture(QSize logicalSize, int scale, QRgb ground, const std::function<void(Canvas&)>& paint);

@@ -1,5 +1,6 @@
 #include "catalogue.h"
 
+#include "palette.h"
 #include "panelpictures.h"
 #include "resistorpictures.h"
 #include "smallpictures.h"
@@ -11,20 +12,14 @@ namespace {
 // Named as the window's colour images are; the empty paint of "niente" leaves the plain body.
 std::vector<std::pair<QString, resistor::BandPaint>> bandPaints()
 {
-    using resistor::solidBand;
-    return { { "nero", solidBand(qRgb(13, 13, 13)) },
-             { "marrone", solidBand(qRgb(104, 57, 23)) },
-             { "rosso", solidBand(qRgb(204, 34, 33)) },
-             { "arancione", solidBand(qRgb(254, 136, 10)) },
-             { "giallo", solidBand(qRgb(211, 202, 53)) },
-             { "verde", solidBand(qRgb(24, 159, 49)) },
-             { "azzurro", solidBand(qRgb(36, 73, 118)) },
-             { "viola", solidBand(qRgb(152, 59, 179)) },
-             { "grigio", solidBand(qRgb(126, 117, 104)) },
-             { "bianco", solidBand(qRgb(248, 235, 224)) },
-             { "oro", resistor::goldBand() },
-             { "argento", resistor::silverBand() },
-             { "niente", resistor::BandPaint() } };
+    std::vector<std::pair<QString, resistor::BandPaint>> paints;
+    for (const auto& [name, rgb] : picturecolours::kBandColours)
+        paints.emplace_back(QString::fromLatin1(name.data(), qsizetype(name.size())),
+                            resistor::solidBand(palette::rgb(rgb)));
+    paints.emplace_back(QStringLiteral("oro"), resistor::goldBand());
+    paints.emplace_back(QStringLiteral("argento"), resistor::silverBand());
+    paints.emplace_back(QStringLiteral("niente"), resistor::BandPaint());
+    return paints;
 }
 
 } // namespace
@@ -32,25 +27,25 @@ std::vector<std::pair<QString, resistor::BandPaint>> bandPaints()
 std::vector<Picture> allPictures()
 {
     std::vector<Picture> pictures {
-        { "background.png", QSize(400, 400), panel::background },
-        { "thumbnail.png", QSize(109, 22), panel::thumbnail },
-        { "close.png", QSize(23, 23), panel::closeButton },
-        { "bracket.png", QSize(180, 39), panel::bracket },
-        { "left_end.png", QSize(127, 95), resistor::leftEnd },
-        { "right_end.png", QSize(138, 95), resistor::rightEnd },
-        { "display.png", QSize(277, 87), panel::display },
-        { "gold.png", QSize(37, 25), extras::goldTexture },
-        { "silver.png", QSize(45, 25), extras::silverTexture },
-        { "pointer.png", QSize(32, 32), [](int scale) { return extras::pointer(32, scale); } },
-        { "pointer16.png", QSize(16, 16), [](int scale) { return extras::pointer(16, scale); } },
+        {"background.png", QSize(400, 400), panel::background},
+        {"thumbnail.png", QSize(109, 22), panel::thumbnail},
+        {"close.png", QSize(23, 23), panel::closeButton},
+        {"bracket.png", QSize(180, 39), panel::bracket},
+        {"left_end.png", QSize(127, 95), resistor::leftEnd},
+        {"right_end.png", QSize(138, 95), resistor::rightEnd},
+        {"display.png", QSize(277, 87), panel::display},
+        {"gold.png", QSize(37, 25), smallpictures::goldTexture},
+        {"silver.png", QSize(45, 25), smallpictures::silverTexture},
+        {"pointer.png", QSize(32, 32), [](int scale) { return smallpictures::pointer(32, scale); }},
+        {"pointer16.png", QSize(16, 16), [](int scale) { return smallpictures::pointer(16, scale); }},
     };
-    for (const int size : { 16, 32, 48 }) {
-        pictures.push_back({ QStringLiteral("icon%1.png").arg(size), QSize(size, size),
-                             [size](int scale) { return extras::icon(size, scale); } });
+    for (const int size : {16, 32, 48}) {
+        pictures.push_back({QStringLiteral("icon%1.png").arg(size), QSize(size, size),
+                            [size](int scale) { return smallpictures::icon(size, scale); }});
     }
     for (const auto& [name, paint] : bandPaints()) {
-        pictures.push_back({ QStringLiteral("band_%1.png").arg(name), QSize(21, 95),
-                             [paint](int scale) { return resistor::bandSlice(paint, scale); } });
+        pictures.push_back({QStringLiteral("band_%1.png").arg(name), QSize(21, 95),
+                            [paint](int scale) { return resistor::bandSlice(paint, scale); }});
     }
     return pictures;
 }

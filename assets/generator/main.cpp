@@ -1,60 +1,8 @@
-// Draws every picture of the program and saves them as PNG files:
-//   asset_generator <output directory>
-// The output depends only on this code and the installed Liberation Sans, so rerunning it reproduces
-// the committed pictures exactly.
+// asset_generator <output directory>: draws every picture of the program into the directory.
 
-#include "canvas.h"
-#include "catalogue.h"
-
-#include <QDir>
-#include <QGuiApplication>
-#include <QTextStream>
-
-namespace {
-
-bool writePicture(const Picture& picture, int scale, const QDir& directory, QTextStream& errors)
-{
-    const QImage image = picture.draw(scale);
-    const QString fileName = fileNameAt(picture.fileName, scale);
-    if (image.size() != picture.size * scale) {
-        errors << fileName << ": drawn at the wrong size\n";
-        return false;
-    }
-    if (!image.save(directory.filePath(fileName), "PNG")) {
-        errors << fileName << ": cannot write to " << directory.path() << "\n";
-        return false;
-    }
-    return true;
-}
-
-} // namespace
+#include "generator.h"
 
 int main(int argc, char* argv[])
 {
-    // Drawing needs fonts but no screen; this also lets the generator run on build machines.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QTextStream errors(stderr);
-
-    const QStringList arguments = app.arguments();
-    if (arguments.size() != 2) {
-        errors << "usage: asset_generator <output directory>\n";
-        return 2;
-    }
-    if (!canvas::fontAvailable()) {
-        errors << "Liberation Sans is not installed (Debian: fonts-liberation)\n";
-        return 1;
-    }
-    const QDir directory(arguments.at(1));
-    if (!directory.mkpath(QStringLiteral("."))) {
-        errors << "cannot create " << directory.path() << "\n";
-        return 1;
-    }
-    bool allWritten = true;
-    for (const Picture& picture : allPictures()) {
-        for (const int scale : { 1, 2 })
-            allWritten = writePicture(picture, scale, directory, errors) && allWritten;
-    }
-    return allWritten ? 0 : 1;
+    return runGenerator(argc, argv);
 }

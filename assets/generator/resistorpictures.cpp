@@ -1,7 +1,9 @@
 #include "resistorpictures.h"
 
 #include "canvas.h"
+#include "palette.h"
 #include "shading.h"
+#include "shapes.h"
 
 #include <QPainterPath>
 #include <QTransform>
@@ -79,16 +81,13 @@ QRgb capColour(double fromTip, double y)
 
 QImage endPicture(const EndPlacement& end, int scale)
 {
-    QImage image = canvas::blank(end.size, scale);
-    QPainterPath lead;
-    lead.addRect(end.lead);
-    canvas::fillShaded(image, lead, [](double, double y) { return shading::lead(y); });
-
-    const double bodyLength = end.towardsBody > 0 ? end.size.width() - end.tipX : end.tipX;
-    const QTransform toPicture(end.towardsBody, 0, 0, 1, end.tipX, 0);
-    canvas::fillShaded(image, toPicture.map(capOutline(bodyLength)),
-                       [&end](double x, double y) { return capColour(end.towardsBody * (x - end.tipX), y); });
-    return canvas::finished(image);
+    return drawPicture(end.size, scale, 0, [&end](Canvas& canvas) {
+        canvas.fill(shapes::rect(end.lead), [](double, double y) { return shading::lead(y); });
+        const double bodyLength = end.towardsBody > 0 ? end.size.width() - end.tipX : end.tipX;
+        const QTransform toPicture(end.towardsBody, 0, 0, 1, end.tipX, 0);
+        canvas.fill(toPicture.map(capOutline(bodyLength)),
+                    [&end](double x, double y) { return capColour(end.towardsBody * (x - end.tipX), y); });
+    });
 }
 
 } // namespace
@@ -101,7 +100,9 @@ BandPaint solidBand(QRgb colour)
 BandPaint goldBand()
 {
     // Metallic paint: pairs of rows alternate between two gold streaks.
-    return [](int row) { return (row / 2) % 2 == 0 ? qRgb(211, 195, 116) : qRgb(233, 218, 134); };
+    return [](int row) {
+        return palette::rgb((row / 2) % 2 == 0 ? picturecolours::kGoldDeep : picturecolours::kGoldBright);
+    };
 }
 
 BandPaint silverBand()
@@ -110,42 +111,40 @@ BandPaint silverBand()
     return [](int row) {
         switch (row % 7) {
         case 2:
-            return qRgb(236, 222, 210);
+            return palette::rgb(picturecolours::kSilverBright);
         case 3:
-            return qRgb(150, 139, 129);
+            return palette::rgb(picturecolours::kSilverSoft);
         default:
-            return qRgb(88, 78, 69);
+            return palette::rgb(picturecolours::kSilverDark);
         }
     };
 }
 
 QImage bandSlice(const BandPaint& paint, int scale)
 {
-    QImage image = canvas::blank(kSliceSize, scale);
-    for (int py = 0; py < image.height(); ++py) {
-        const double y = (py + 0.5) / scale;
-        if (y < shading::kBodyTop || y > shading::kBodyBottom + 1)
-            continue;
-        const QRgb body = shading::body(y);
-        const QRgb band = paint ? shading::band(paint(static_cast<int>(y)), y) : body;
-        const double left = bandLeftEdge(y);
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
-        for (int px = 0; px < image.width(); ++px) {
-            const double cover = paint ? bandCoverage(double(px) / scale, double(px + 1) / scale, left) : 0.0;
-            line[px] = shading::mix(body, band, cover);
-        }
-    }
-    return canvas::finished(image);
+    // The body's rows, lit by row alone; the band covers a share of each device pixel's width.
+    const QRectF bodyRows(0, shading::kBodyTop, kSliceSize.width(),
+                          shading::kBodyBottom + 1 - shading::kBodyTop);
+    const double halfPixel = 0.5 / scale;
+    return drawPicture(kSliceSize, scale, 0, [&](Canvas& canvas) {
+        canvas.fill(shapes::rect(bodyRows), [&paint, halfPixel](double x, double y) {
+            const QRgb body = shading::body(y);
+            if (!paint)
+                return body;
+            const QRgb band = shading::band(paint(static_cast<int>(y)), y);
+            return shading::mix(body, band, bandCoverage(x - halfPixel, x + halfPixel, bandLeftEdge(y)));
+        });
+    });
 }
 
 QImage leftEnd(int scale)
 {
-    return endPicture({ QSize(127, 95), 62.0, 1, QRectF(8, 38, 56, 9) }, scale);
+    return endPicture({QSize(127, 95), 62.0, 1, QRectF(8, 38, 56, 9)}, scale);
 }
 
 QImage rightEnd(int scale)
 {
-    return endPicture({ QSize(138, 95), 76.0, -1, QRectF(74, 38, 60, 9) }, scale);
+    return endPicture({QSize(138, 95), 76.0, -1, QRectF(74, 38, 60, 9)}, scale);
 }
 
 } // namespace resistor

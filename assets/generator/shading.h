@@ -1,5 +1,7 @@
 #pragma once
 
+#include "palette.h"
+
 #include <QRgb>
 
 #include <span>
@@ -21,7 +23,16 @@ QRgb mix(QRgb from, QRgb to, double amount);
 
 double smoothStep(double edge0, double edge1, double x);
 
-inline constexpr QRgb kBodyBase = qRgb(162, 113, 79);
+struct Stop
+{
+    double at;
+    QRgb colour;
+};
+
+// A colour ramp through the stops (sorted by at), padded with the end colours beyond them.
+QRgb ramp(std::span<const Stop> stops, double at);
+
+inline constexpr QRgb kBodyBase = palette::rgb(picturecolours::kBody);
 inline constexpr QRgb kBodyLight = qRgb(218, 168, 112);
 inline constexpr QRgb kBodyShadow = qRgb(156, 107, 75);
 

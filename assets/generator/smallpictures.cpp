@@ -3,24 +3,26 @@
 #include "canvas.h"
 #include "palette.h"
 #include "shading.h"
+#include "shapes.h"
 
-#include <QPainter>
-#include <QPainterPath>
-#include <QPolygonF>
+#include <QPen>
 
 #include <array>
 #include <functional>
 
-namespace extras {
+namespace smallpictures {
 namespace {
 
 // Where each texture row lies between the dark and the light end of its metal, top row first.
-constexpr std::array<double, 25> kGoldRows { 1.0,  0.85, 0.95, 0.75, 0.6,  0.45, 0.35, 0.25, 0.15,
-                                             0.05, 0.0,  0.1,  0.0,  0.08, 0.0,  0.12, 0.25, 0.4,
-                                             0.55, 0.7,  0.8,  0.9,  1.0,  0.92, 1.0 };
-constexpr std::array<double, 21> kSilverStripes { 0.3, 0.0, 0.6, 1.0, 0.4,  0.1, 0.0, 0.5, 0.8, 0.3, 0.0,
-                                                  0.2, 0.7, 1.0, 0.5, 0.15, 0.0, 0.4, 0.9, 0.6, 0.2 };
+constexpr std::array<double, 25> kGoldRows {1.0,  0.85, 0.95, 0.75, 0.6,  0.45, 0.35, 0.25, 0.15,
+                                            0.05, 0.0,  0.1,  0.0,  0.08, 0.0,  0.12, 0.25, 0.4,
+                                            0.55, 0.7,  0.8,  0.9,  1.0,  0.92, 1.0};
+constexpr std::array<double, 21> kSilverStripes {0.3, 0.0, 0.6, 1.0, 0.4,  0.1, 0.0, 0.5, 0.8, 0.3, 0.0,
+                                                 0.2, 0.7, 1.0, 0.5, 0.15, 0.0, 0.4, 0.9, 0.6, 0.2};
 constexpr int kSilverShineRows = 4;
+
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
 
 // Geometry of one pointer size: the tip, the head's base row and half width, and the shaft.
 struct PointerShape
@@ -33,41 +35,41 @@ struct PointerShape
 
 QImage stripedTexture(QSize size, int scale, const std::function<QRgb(int row)>& rowColour)
 {
-    QImage image = canvas::blank(size, scale);
-    QPainter painter(&image);
-    for (int row = 0; row < size.height(); ++row)
-        painter.fillRect(QRectF(0, row, size.width(), 1), QColor(rowColour(row)));
-    painter.end();
-    return canvas::finished(image);
+    return drawPicture(size, scale, 0, [&](Canvas& canvas) {
+        canvas.fill(shapes::rect(QRectF(QPointF(0, 0), size)),
+                    [&rowColour](double, double y) { return rowColour(static_cast<int>(y)); });
+    });
+}
+
+// A rounded box with a 1-pixel outline drawn over its edge.
+void paintOutlinedBox(Canvas& canvas, const QRectF& box, double radius, QRgb face, QRgb outline)
+{
+    const QPainterPath shape = shapes::roundedRect(box, radius);
+    canvas.fill(shape, face);
+    canvas.stroke(shape, QPen(QColor(outline), 1));
 }
 
 // A meter with a white dial and a red needle above an olive resistor.
-void paintMeterIcon(QPainter& painter)
+void paintMeterIcon(Canvas& canvas)
 {
-    painter.setPen(QPen(QColor(64, 64, 64), 1));
-    painter.setBrush(QColor(160, 160, 160));
-    painter.drawRoundedRect(QRectF(1.5, 0.5, 13, 9), 1.5, 1.5);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(3, 2, 10, 6));
-    painter.setPen(QPen(QColor(220, 0, 0), 1.2, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(8, 7.5), QPointF(11, 3));
-    painter.fillRect(QRectF(0, 12, 16, 1), QColor(110, 110, 110));
-    painter.setPen(QPen(QColor(70, 66, 20), 1));
-    painter.setBrush(QColor(150, 142, 40));
-    painter.drawRoundedRect(QRectF(3.5, 10.5, 9, 4), 1.5, 1.5);
+    paintOutlinedBox(canvas, QRectF(1.5, 0.5, 13, 9), 1.5, qRgb(160, 160, 160), qRgb(64, 64, 64));
+    canvas.fill(shapes::rect(QRectF(3, 2, 10, 6)), kWhite);
+    canvas.stroke(shapes::line(QPointF(8, 7.5), QPointF(11, 3)),
+                  QPen(QColor(220, 0, 0), 1.2, Qt::SolidLine, Qt::RoundCap));
+    canvas.fill(shapes::rect(QRectF(0, 12, 16, 1)), qRgb(110, 110, 110));
+    paintOutlinedBox(canvas, QRectF(3.5, 10.5, 9, 4), 1.5, qRgb(150, 142, 40), qRgb(70, 66, 20));
 }
 
 // Ten vertical stripes of whole pixels in a dark frame; what is left over becomes a light mat.
-void paintStripeIcon(QPainter& painter, int size)
+void paintStripeIcon(Canvas& canvas, int size)
 {
     const int stripeWidth = (size - 2) / 10;
     const int inset = (size - 10 * stripeWidth) / 2;
-    painter.fillRect(QRectF(0, 0, size, size), QColor(64, 64, 64));
-    painter.fillRect(QRectF(1, 1, size - 2, size - 2), QColor(200, 200, 200));
+    canvas.fill(shapes::rect(QRectF(0, 0, size, size)), qRgb(64, 64, 64));
+    canvas.fill(shapes::rect(QRectF(1, 1, size - 2, size - 2)), qRgb(200, 200, 200));
     for (std::size_t i = 0; i < palette::kStripes.size(); ++i) {
         const QRectF stripe(inset + double(i) * stripeWidth, inset, stripeWidth, size - 2 * inset);
-        painter.fillRect(stripe, QColor(palette::kStripes[i]));
+        canvas.fill(shapes::rect(stripe), palette::kStripes[i]);
     }
 }
 
@@ -76,7 +78,7 @@ void paintStripeIcon(QPainter& painter, int size)
 QImage goldTexture(int scale)
 {
     constexpr QRgb dark = qRgb(153, 121, 71);
-    constexpr QRgb light = qRgb(233, 218, 134);
+    constexpr QRgb light = palette::rgb(picturecolours::kGoldBright);
     return stripedTexture(QSize(37, 25), scale, [](int row) {
         return shading::mix(dark, light, kGoldRows[static_cast<std::size_t>(row)]);
     });
@@ -88,42 +90,35 @@ QImage silverTexture(int scale)
     constexpr QRgb light = qRgb(121, 111, 101);
     return stripedTexture(QSize(45, 25), scale, [](int row) {
         if (row < kSilverShineRows)
-            return qRgb(236, 222, 210);
+            return palette::rgb(picturecolours::kSilverBright);
         return shading::mix(dark, light, kSilverStripes[static_cast<std::size_t>(row - kSilverShineRows)]);
     });
 }
 
 QImage pointer(int size, int scale)
 {
-    const PointerShape shape = size >= 32 ? PointerShape { QPointF(16, 1), 15, 12, QRectF(11, 15, 10, 16) }
-                                          : PointerShape { QPointF(8, 0), 8, 7, QRectF(5, 8, 6, 8) };
-    QImage image = canvas::blank(QSize(size, size), scale);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(shape.shaft, Qt::black);
-    const QRectF inside = shape.shaft.adjusted(1, 0, -1, -1);
-    const QRectF whiteHalf(inside.left(), inside.top(), inside.width() / 2, inside.height());
-    painter.fillRect(inside, QColor(150, 150, 150));
-    painter.fillRect(whiteHalf, Qt::white);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    painter.drawPolygon(QPolygonF({ shape.tip, QPointF(shape.tip.x() + shape.headHalfWidth, shape.headBase),
-                                    QPointF(shape.tip.x() - shape.headHalfWidth, shape.headBase) }));
-    painter.end();
-    return canvas::finished(image);
+    const PointerShape shape = size >= 32 ? PointerShape {QPointF(16, 1), 15, 12, QRectF(11, 15, 10, 16)}
+                                          : PointerShape {QPointF(8, 0), 8, 7, QRectF(5, 8, 6, 8)};
+    return drawPicture(QSize(size, size), scale, 0, [&shape](Canvas& canvas) {
+        canvas.fill(shapes::rect(shape.shaft), kBlack);
+        const QRectF inside = shape.shaft.adjusted(1, 0, -1, -1);
+        const QRectF whiteHalf(inside.left(), inside.top(), inside.width() / 2, inside.height());
+        canvas.fill(shapes::rect(inside), qRgb(150, 150, 150));
+        canvas.fill(shapes::rect(whiteHalf), kWhite);
+        canvas.fill(shapes::polygon({shape.tip, QPointF(shape.tip.x() + shape.headHalfWidth, shape.headBase),
+                                     QPointF(shape.tip.x() - shape.headHalfWidth, shape.headBase)}),
+                    kBlack);
+    });
 }
 
 QImage icon(int size, int scale)
 {
-    QImage image = canvas::blank(QSize(size, size), scale);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (size == 16)
-        paintMeterIcon(painter);
-    else
-        paintStripeIcon(painter, size);
-    painter.end();
-    return canvas::finished(image);
+    return drawPicture(QSize(size, size), scale, 0, [size](Canvas& canvas) {
+        if (size == 16)
+            paintMeterIcon(canvas);
+        else
+            paintStripeIcon(canvas, size);
+    });
 }
 
-} // namespace extras
+} // namespace smallpictures

@@ -3,7 +3,7 @@
 #include <QImage>
 
 // The palette's metal textures, the custom mouse pointer and the program icon.
-namespace extras {
+namespace smallpictures {
 
 QImage goldTexture(int scale);
 QImage silverTexture(int scale);
@@ -14,4 +14,4 @@ QImage pointer(int size, int scale);
 // size is 16 (a meter above a resistor), 32 or 48 (the colour stripes).
 QImage icon(int size, int scale);
 
-} // namespace extras
+} // namespace smallpictures
