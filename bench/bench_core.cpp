@@ -18,9 +18,9 @@ constexpr std::array<BandState, 3> kStates {{
 constexpr std::array<const char*, 3> kStateNames {"start-up", "4,75 KW 0,5%", "47 W 15 ppm/K"};
 
 const std::array<EncoderInput, 3> kInputs {{
-    {"4,7", 1, 3, "5%", 0, 1},
-    {"4,75", 0, 0, "1%", 4, 5},
-    {"999", 2, 6, "5%", 0, 1},
+    {"4,7", 3, 5, std::nullopt},
+    {"4,75", 0, 1, 100},
+    {"999", 6, 5, std::nullopt},
 }};
 constexpr std::array<const char*, 3> kInputNames {"4,7 KW", "4,75 W 100 ppm/K", "999 MW"};
 

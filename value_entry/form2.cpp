@@ -139,10 +139,13 @@ void Form2::command1Clicked()
     if (text.isEmpty())
         return;
     const std::string typed = text.toStdString();
-    const std::string tolerance = m_cmbToll->currentText().toStdString();
-    const colourcode::EncoderInput input {
-        typed,     m_combo1->currentIndex(),   m_combo1->currentData().toInt(),
-        tolerance, m_cmbCoeff->currentIndex(), m_cmbCoeff->currentData().toInt()};
+    // The lists were filled from the core's tables, so a position picks its entry there.
+    const auto entry = [](const auto& table, const QComboBox* list) {
+        return table[static_cast<std::size_t>(std::max(list->currentIndex(), 0))];
+    };
+    const colourcode::EncoderInput input {typed, entry(colourcode::kUnitItems, m_combo1).power,
+                                          entry(colourcode::kToleranceItems, m_cmbToll).percent,
+                                          entry(colourcode::kCoefficientItems, m_cmbCoeff).ppm};
     const colourcode::EncoderResult result = colourcode::encodeValue(input, m_form1->bandState());
     if (const auto* message = std::get_if<colourcode::EncoderMessage>(&result)) {
         uitext::showMessage(this, message->icon, message->text);
