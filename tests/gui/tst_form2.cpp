@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -241,6 +242,7 @@ private slots:
         QTest::newRow("letter after digits") << "47k" << 1 << "";
         QTest::newRow("digits and comma") << "4,75" << 0 << "4,75";
         QTest::newRow("fifth character") << "12345" << 0 << "1234";
+        QTest::newRow("comma first") << ",5" << 0 << ",5";
         QTest::newRow("second comma") << "1,2," << 1 << "";
         QTest::newRow("sign") << "-" << 1 << "";
         QTest::newRow("point") << "4." << 1 << "";
@@ -272,11 +274,68 @@ private slots:
         QCOMPARE(answerer.count, 0);
     }
 
-    void pasteIsCutToFourCharacters()
+    // ",5" starts with a lone comma, which is no number yet; the button still refuses it alone.
+    void loneCommaWaitsForDigits()
     {
-        QGuiApplication::clipboard()->setText(QStringLiteral("12345"));
-        valore()->paste();
-        QCOMPARE(valore()->text(), QStringLiteral("1234"));
+        ModalAnswerer answerer;
+        QTest::keyClick(valore(), Qt::Key_Comma);
+        QCOMPARE(answerer.count, 0);
+        QTest::mouseClick(control("Command1"), Qt::LeftButton);
+        QCOMPARE(answerer.count, 1);
+        QCOMPARE(answerer.text, QStringLiteral("Occorre inserire solo valori numerici"));
+        QVERIFY(form2()->isVisible());
+        QTest::keyClick(valore(), Qt::Key_5);
+        QTest::keyClick(valore(), Qt::Key_Return);
+        QCOMPARE(answerer.count, 1);
+        QCOMPARE(label("lblValore"), QStringLiteral("0,5 "));
+    }
+
+    void insertionThatDoesNotFitIsRefused_data()
+    {
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<bool>("dropped");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("paste 12345") << "12345" << false << "47";
+        QTest::newRow("paste 100000 ohm") << "100000 ohm" << false << "47";
+        QTest::newRow("drop 100000") << "100000" << true << "47";
+        QTest::newRow("paste that fits") << "5" << false << "475";
+        QTest::newRow("drop that fits") << ",5" << true << "47,5";
+    }
+    void insertionThatDoesNotFitIsRefused()
+    {
+        QFETCH(QString, inserted);
+        QFETCH(bool, dropped);
+        QTest::keyClicks(valore(), "47");
+        ModalAnswerer answerer;
+        if (dropped) {
+            QMimeData data;
+            data.setText(inserted);
+            const QPoint end(valore()->width() - 2, valore()->height() / 2);
+            QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(valore(), &enter);
+            QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(valore(), &drop);
+        } else {
+            QGuiApplication::clipboard()->setText(inserted);
+            QTest::keySequence(valore(), QKeySequence::Paste);
+        }
+        QTEST(valore()->text(), "left");
+        const bool fits = inserted.size() <= 2;
+        QCOMPARE(answerer.count, fits ? 0 : 1);
+        if (!fits) {
+            QCOMPARE(answerer.text, QStringLiteral("Il valore pu\u00f2 avere al massimo quattro caratteri."));
+            QCOMPARE(answerer.icon, QMessageBox::Warning);
+        }
+    }
+
+    void undoNeverBringsBackARefusedText()
+    {
+        ModalAnswerer answerer;
+        QTest::keyClicks(valore(), "47x");
+        QCOMPARE(answerer.count, 1);
+        QTest::keySequence(valore(), QKeySequence::Undo);
+        QCOMPARE(valore()->text(), QString());
+        QCOMPARE(answerer.count, 1);
     }
 
     void everyOpeningStartsAfresh()
