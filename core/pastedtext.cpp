@@ -154,4 +154,15 @@ PasteReading readPastedText(std::string_view text)
     return *value;
 }
 
+EncoderResult encodePastedText(std::string_view text, const BandState& current)
+{
+    const PasteReading reading = readPastedText(text);
+    if (const auto* refusal = std::get_if<EncoderMessage>(&reading))
+        return *refusal;
+    const auto& value = std::get<PastedValue>(reading);
+    return encodeValue(
+        {value.text, value.unitPower, value.tolerance.value_or(current.BT), shownCoefficient(current)},
+        current);
+}
+
 } // namespace colourcode

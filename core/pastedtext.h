@@ -26,4 +26,8 @@ using PasteReading = std::variant<PastedValue, EncoderMessage>;
 // three significant digits is refused rather than cut; any other text gets a warning naming the forms.
 PasteReading readPastedText(std::string_view text);
 
+// A pasted text painted on the resistor through the encoder: the tolerance comes from the letter if the
+// text has one and stays as it is otherwise; a six-band resistor keeps its coefficient.
+EncoderResult encodePastedText(std::string_view text, const BandState& current);
+
 } // namespace colourcode

@@ -1,4 +1,5 @@
 #include "pastedtext.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
@@ -68,5 +69,32 @@ TEST(PastedText, RefusedTexts)
         ASSERT_NE(refusal, nullptr) << text;
         EXPECT_EQ(refusal->text, message) << text;
         EXPECT_EQ(refusal->icon, MessageIcon::Exclamation) << text;
+    }
+}
+
+// Through the encoder, from {iBanda, TipoRes, B1, B2, B3, BM, BT, BC}: the letter sets the tolerance,
+// no letter keeps it, six bands keep their coefficient, and the encoder's refusals stand.
+TEST(PastedText, Encoded)
+{
+    const BandState fourBands {0, 4, 1, 0, 0, 1, 2, 200};
+    const BandState sixBands {0, 6, 1, 0, 0, 1, 1, 15};
+    const struct
+    {
+        std::string_view text;
+        BandState before;
+        std::string_view shownAfter; // or the message
+    } rows[] = {
+        {"4K7J", fourBands, "4,7 |KW|-- ppm/k|\u00b1 5%"},   {"4K7", fourBands, "4,7 |KW|-- ppm/k|\u00b1 2%"},
+        {"4,75 k", sixBands, "4,75 |KW|15 ppm/k|\u00b1 1%"}, {"47RB", sixBands, "47 |W|15 ppm/k|\u00b1 0,1%"},
+        {"R47", sixBands, kCoefficientBelowOneOhmMessage},   {"1000M", fourBands, kRangeMessage},
+        {"4K7M", fourBands, kToleranceWithoutColourMessage}, {"4K7X", fourBands, kUnknownPasteMessage},
+    };
+    for (const auto& row : rows) {
+        const EncoderResult result = encodePastedText(row.text, row.before);
+        const auto* encoding = std::get_if<Encoding>(&result);
+        EXPECT_EQ(encoding ? shown(Calcola(encoding->state))
+                           : std::string(std::get<EncoderMessage>(result).text),
+                  row.shownAfter)
+            << row.text;
     }
 }
