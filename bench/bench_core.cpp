@@ -1,5 +1,7 @@
 #include "display.h"
 #include "encoder.h"
+#include "pastedtext.h"
+#include "standardvalues.h"
 
 #include <benchmark/benchmark.h>
 
@@ -42,6 +44,30 @@ void encode(benchmark::State& run)
     run.SetLabel(kInputNames[index]);
 }
 BENCHMARK(encode)->DenseRange(0, static_cast<int>(kInputs.size()) - 1);
+
+void paste(benchmark::State& run)
+{
+    const BandState before;
+    for (auto _ : run)
+        benchmark::DoNotOptimize(encodePastedText(" 4K75C\n", before));
+}
+BENCHMARK(paste);
+
+void seriesNoteOf(benchmark::State& run)
+{
+    for (auto _ : run)
+        benchmark::DoNotOptimize(seriesNote(kStates[1]));
+}
+BENCHMARK(seriesNoteOf);
+
+// The longest walk: six bands at 1 ohm refuse every value below, down to the end of the range.
+void stepDownToNothing(benchmark::State& run)
+{
+    const BandState oneOhm {0, 6, 1, 0, 0, 0.01, 0.1, 50};
+    for (auto _ : run)
+        benchmark::DoNotOptimize(stepStandardValue(oneOhm, false));
+}
+BENCHMARK(stepDownToNothing);
 
 } // namespace
 

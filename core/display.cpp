@@ -57,10 +57,12 @@ std::string withOmega(std::string_view unit)
 std::string copyText(const BandState& state)
 {
     const DisplayTexts texts = Calcola(state);
-    std::string text = texts.value.value_or("") + withOmega(texts.unit.value_or("")) + " " + texts.tolerance;
+    // Built by appending: GCC 12 at -O2 wrongly warns about "literal" + std::string here.
+    std::string text = texts.value.value_or("");
+    text.append(withOmega(texts.unit.value_or(""))).append(" ").append(texts.tolerance);
     // The display's "ppm/k" is its own; elsewhere the unit is written properly.
     if (state.TipoRes == 6)
-        text += " " + formatNumber(state.BC) + " ppm/K";
+        text.append(" ").append(formatNumber(state.BC)).append(" ppm/K");
 
     text += " \u2013 ";
     const char* separator = "";
@@ -72,7 +74,7 @@ std::string copyText(const BandState& state)
         separator = ", ";
     }
 
-    text += " \u2013 " + letterCode(scaleForDisplay(joinedDigits(state) * state.BM));
+    text.append(" \u2013 ").append(letterCode(scaleForDisplay(joinedDigits(state) * state.BM)));
     if (const std::optional<char> letter = toleranceLetter(state.BT))
         text += *letter;
     return text;

@@ -17,18 +17,22 @@ std::string shownValue(Resistance value)
 std::string seriesNote(const BandState& state)
 {
     const Series series = seriesForTolerance(state.BT);
-    const std::string name(seriesName(series));
     const std::optional<Resistance> value = resistanceOf(state);
+    // Built by appending: GCC 12 at -O2 wrongly warns about "literal" + std::string.
+    std::string note;
     if (value && inSeries(*value, series))
-        return "Valore normalizzato della serie " + name;
+        return note.append("Valore normalizzato della serie ").append(seriesName(series));
 
-    std::string note = "Non normalizzato nella serie " + name;
+    note.append("Non normalizzato nella serie ").append(seriesName(series));
     const std::optional<Resistance> below = seriesValueBelow(value, series);
     const std::optional<Resistance> above = seriesValueAbove(value, series);
     if (below && above)
-        note += ": i pi\u00f9 vicini sono " + shownValue(*below) + " e " + shownValue(*above);
+        note.append(": i pi\u00f9 vicini sono ")
+            .append(shownValue(*below))
+            .append(" e ")
+            .append(shownValue(*above));
     else if (below || above)
-        note += ": il pi\u00f9 vicino \u00e8 " + shownValue(below ? *below : *above);
+        note.append(": il pi\u00f9 vicino \u00e8 ").append(shownValue(below ? *below : *above));
     return note;
 }
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -102,7 +103,7 @@ void Form2::setTabOrder()
 
 void Form2::attachTo(Form1* form1)
 {
-    // The window is a child of the main window, which outlives the connection and the window.
+    // One window for the run: made at the first request as a child of the main window, then reused.
     QObject::connect(form1, &Form1::valueEntryRequested, form1,
                      [form1, form2 = static_cast<Form2*>(nullptr)]() mutable {
                          if (!form2)

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -68,9 +69,13 @@ void ValueBox::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (auto* pasteAction = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        disconnect(pasteAction, &QAction::triggered, this, nullptr);
-        connect(pasteAction, &QAction::triggered, this, &ValueBox::pasteIfItFits);
+    // The standard menu's paste action is known only by its text, which Qt takes from this context.
+    const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == pasteText) {
+            disconnect(action, &QAction::triggered, this, nullptr);
+            connect(action, &QAction::triggered, this, &ValueBox::pasteIfItFits);
+        }
     }
     menu->popup(event->globalPos());
 }

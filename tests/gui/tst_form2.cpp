@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
@@ -290,24 +291,42 @@ private slots:
         QCOMPARE(label("lblValore"), QStringLiteral("0,5 "));
     }
 
+    // The box holds "47" when the text arrives by the keys, a drop or the context menu's paste.
     void insertionThatDoesNotFitIsRefused_data()
     {
         QTest::addColumn<QString>("inserted");
-        QTest::addColumn<bool>("dropped");
+        QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("left");
-        QTest::newRow("paste 12345") << "12345" << false << "47";
-        QTest::newRow("paste 100000 ohm") << "100000 ohm" << false << "47";
-        QTest::newRow("drop 100000") << "100000" << true << "47";
-        QTest::newRow("paste that fits") << "5" << false << "475";
-        QTest::newRow("drop that fits") << ",5" << true << "47,5";
+        QTest::newRow("paste 12345") << "12345"
+                                     << "keys"
+                                     << "47";
+        QTest::newRow("paste 100000 ohm") << "100000 ohm"
+                                          << "keys"
+                                          << "47";
+        QTest::newRow("drop 100000") << "100000"
+                                     << "drop"
+                                     << "47";
+        QTest::newRow("menu paste 123") << "123"
+                                        << "menu"
+                                        << "47";
+        QTest::newRow("paste that fits") << "5"
+                                         << "keys"
+                                         << "475";
+        QTest::newRow("drop that fits") << ",5"
+                                        << "drop"
+                                        << "47,5";
+        QTest::newRow("menu paste that fits") << "00"
+                                              << "menu"
+                                              << "4700";
     }
     void insertionThatDoesNotFitIsRefused()
     {
         QFETCH(QString, inserted);
-        QFETCH(bool, dropped);
+        QFETCH(QString, way);
         QTest::keyClicks(valore(), "47");
         ModalAnswerer answerer;
-        if (dropped) {
+        QGuiApplication::clipboard()->setText(inserted);
+        if (way == QLatin1String("drop")) {
             QMimeData data;
             data.setText(inserted);
             const QPoint end(valore()->width() - 2, valore()->height() / 2);
@@ -315,8 +334,14 @@ private slots:
             QApplication::sendEvent(valore(), &enter);
             QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(valore(), &drop);
+        } else if (way == QLatin1String("menu")) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                    valore()->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(valore(), &event);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QTest::keyClick(menu, Qt::Key_P); // its mnemonic
         } else {
-            QGuiApplication::clipboard()->setText(inserted);
             QTest::keySequence(valore(), QKeySequence::Paste);
         }
         QTEST(valore()->text(), "left");
