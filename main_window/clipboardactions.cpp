@@ -55,6 +55,8 @@ bool ClipboardActions::eventFilter(QObject* watched, QEvent* event)
         auto* drag = static_cast<QDropEvent*>(event);
         if (drag->mimeData()->hasText())
             drag->acceptProposedAction();
+        else
+            drag->ignore();
         return true;
     }
     case QEvent::Drop: {
