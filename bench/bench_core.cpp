@@ -1,5 +1,7 @@
 #include "display.h"
 #include "encoder.h"
+#include "pastedtext.h"
+#include "standardvalues.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,9 +20,9 @@ constexpr std::array<BandState, 3> kStates {{
 constexpr std::array<const char*, 3> kStateNames {"start-up", "4,75 KW 0,5%", "47 W 15 ppm/K"};
 
 const std::array<EncoderInput, 3> kInputs {{
-    {"4,7", 1, 3, "5%", 0, 1},
-    {"4,75", 0, 0, "1%", 4, 5},
-    {"999", 2, 6, "5%", 0, 1},
+    {"4,7", 3, 5, std::nullopt},
+    {"4,75", 0, 1, 100},
+    {"999", 6, 5, std::nullopt},
 }};
 constexpr std::array<const char*, 3> kInputNames {"4,7 KW", "4,75 W 100 ppm/K", "999 MW"};
 
@@ -42,6 +44,30 @@ void encode(benchmark::State& run)
     run.SetLabel(kInputNames[index]);
 }
 BENCHMARK(encode)->DenseRange(0, static_cast<int>(kInputs.size()) - 1);
+
+void paste(benchmark::State& run)
+{
+    const BandState before;
+    for (auto _ : run)
+        benchmark::DoNotOptimize(encodePastedText(" 4K75C\n", before));
+}
+BENCHMARK(paste);
+
+void seriesNoteOf(benchmark::State& run)
+{
+    for (auto _ : run)
+        benchmark::DoNotOptimize(seriesNote(kStates[1]));
+}
+BENCHMARK(seriesNoteOf);
+
+// The longest walk: six bands at 1 ohm refuse every value below, down to the end of the range.
+void stepDownToNothing(benchmark::State& run)
+{
+    const BandState oneOhm {0, 6, 1, 0, 0, 0.01, 0.1, 50};
+    for (auto _ : run)
+        benchmark::DoNotOptimize(stepStandardValue(oneOhm, false));
+}
+BENCHMARK(stepDownToNothing);
 
 } // namespace
 

@@ -1,6 +1,5 @@
 #include "encoder.h"
 
-#include "entrylists.h"
 #include "numbers.h"
 
 #include <algorithm>
@@ -67,29 +66,15 @@ private:
     Encoding m_result;
 };
 
-const CoefficientItem* findCoefficient(int data)
-{
-    const auto it = std::find_if(kCoefficientItems.begin(), kCoefficientItems.end(),
-                                 [data](const CoefficientItem& item) { return item.data == data; });
-    return it != kCoefficientItems.end() && it->ppm ? &*it : nullptr;
-}
-
-const ToleranceItem* findTolerance(std::string_view text)
-{
-    const auto it = std::find_if(kToleranceItems.begin(), kToleranceItems.end(),
-                                 [text](const ToleranceItem& item) { return item.text == text; });
-    return it != kToleranceItems.end() ? &*it : nullptr;
-}
-
-std::optional<EncoderMessage> rangeMessage(double value, const EncoderInput& input, bool withCoefficient)
+std::optional<EncoderMessage> rangeMessage(double value, const EncoderInput& input)
 {
     // The limits hold in ohms whatever the unit, so zero kilo-ohms is as out of range as 0,05 ohms.
     double ohms = value;
     for (int i = 0; i < input.unitPower; ++i)
         ohms *= 10;
-    if (ohms < 0.1 || ohms > 999e6)
+    if (ohms < kLowestOhms || ohms > kHighestOhms)
         return EncoderMessage {MessageIcon::Critical, kRangeMessage};
-    if (value < 1 && withCoefficient && input.unitPosition == 0)
+    if (ohms < 1 && input.coefficient)
         return EncoderMessage {MessageIcon::Critical, kCoefficientBelowOneOhmMessage};
     return std::nullopt;
 }
@@ -102,10 +87,14 @@ EncoderResult encodeValue(const EncoderInput& input, const BandState& current)
     if (!value)
         return EncoderMessage {MessageIcon::Exclamation, kNotNumericMessage};
 
-    const CoefficientItem* coefficient = findCoefficient(input.coefficientData);
-    // The range checks look at the list position, as the user sees it.
-    if (auto message = rangeMessage(*value, input, input.coefficientPosition != 0))
+    if (auto message = rangeMessage(*value, input))
         return *message;
+    const std::optional<Colour> toleranceColour = colourFor(5, input.tolerance);
+    if (!toleranceColour)
+        return EncoderMessage {MessageIcon::Exclamation, kToleranceWithoutColourMessage};
+    const auto coefficientColour = input.coefficient ? colourFor(6, *input.coefficient) : std::nullopt;
+    if (input.coefficient && !coefficientColour)
+        return EncoderMessage {MessageIcon::Critical, kUnrepresentableMessage};
 
     std::string text(input.text);
     if (*value > 1) {
@@ -140,11 +129,7 @@ EncoderResult encodeValue(const EncoderInput& input, const BandState& current)
         state.TipoRes = 4;
     }
 
-    if (const ToleranceItem* tolerance = findTolerance(input.tolerance)) {
-        if (const auto colour = colourFor(5, tolerance->percent))
-            painter.paint(5, *colour);
-    }
-    const auto coefficientColour = coefficient ? colourFor(6, *coefficient->ppm) : std::nullopt;
+    painter.paint(5, *toleranceColour);
     if (coefficientColour)
         painter.paint(6, *coefficientColour);
     else
@@ -169,6 +154,11 @@ EncoderResult encodeValue(const EncoderInput& input, const BandState& current)
     painter.paint(4, *multiplierColour);
 
     return painter.take(std::move(text));
+}
+
+std::optional<double> shownCoefficient(const BandState& state)
+{
+    return state.TipoRes == 6 ? std::optional<double>(state.BC) : std::nullopt;
 }
 
 } // namespace colourcode

@@ -3,6 +3,7 @@
 #include "bandstate.h"
 #include "messages.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -10,16 +11,19 @@
 
 namespace colourcode {
 
-// What the value entry window hands over when its button is pressed.
+// A value to paint, in the terms of the colour code. The value entry window, a paste and the steps
+// through the standard values all hand the encoder this.
 struct EncoderInput
 {
-    std::string_view text; // the typed value, decimal comma
-    int unitPosition = 0;
-    int unitPower = 0; // the unit's item data: 0, 3 or 6
-    std::string_view tolerance; // the selected tolerance text, such as "5%"
-    int coefficientPosition = 0;
-    int coefficientData = 1; // item data: position + 1; 1 is "Non presente"
+    std::string_view text; // the value, decimal comma: "4,7"
+    int unitPower = 0; // the unit's power of ten: 0, 3 or 6
+    double tolerance = 5; // percent
+    std::optional<double> coefficient; // ppm/K; none for a resistor without a coefficient band
 };
+
+// The range the colours can show, in ohms.
+inline constexpr double kLowestOhms = 0.1;
+inline constexpr double kHighestOhms = 999e6;
 
 struct EncoderMessage
 {
@@ -48,5 +52,8 @@ using EncoderResult = std::variant<EncoderMessage, Encoding>;
 // Works out digits, multiplier, tolerance and coefficient of a typed value. Either one message and
 // nothing to write, or everything to write: a rejected value leaves the resistor as it was.
 EncoderResult encodeValue(const EncoderInput& input, const BandState& current);
+
+// The coefficient a resistor carries: only six bands show one.
+std::optional<double> shownCoefficient(const BandState& state);
 
 } // namespace colourcode

@@ -47,6 +47,4 @@ inline constexpr std::array<CoefficientItem, 6> kCoefficientItems {{
     {"200 ppm/K", 6, 200},
 }};
 
-inline constexpr int kNoCoefficientData = 1;
-
 } // namespace colourcode

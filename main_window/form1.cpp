@@ -1,12 +1,15 @@
 #include "form1.h"
 
 #include "backgroundpicture.h"
+#include "clipboardactions.h"
 #include "displaypanel.h"
 #include "imagecontrol.h"
 #include "label.h"
 #include "palettepanel.h"
 #include "picturecolours.h"
 #include "pictures.h"
+#include "standardvalueactions.h"
+#include "standardvalues.h"
 #include "twips.h"
 #include "uitext.h"
 #include "windowlayer.h"
@@ -55,6 +58,8 @@ Form1::Form1(std::unique_ptr<WindowLayer> layer, QWidget* parent)
     connect(m_palette, &PalettePanel::colourClicked, this, &Form1::colourClicked);
     m_display = new DisplayPanel(m_background);
     connect(m_background, &BackgroundPicture::leftButtonPressed, this, &Form1::startMove);
+    new ClipboardActions(this);
+    new StandardValueActions(this);
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -231,6 +236,10 @@ void Form1::showColour(int band, Colour colour)
 void Form1::Calcola()
 {
     m_display->showTexts(colourcode::Calcola(m_state));
+    // Whether the value is one that is made; the display itself is not redrawn for it.
+    const QString note = uitext::fromCore(colourcode::seriesNote(m_state));
+    m_display->setToolTip(note);
+    m_display->setAccessibleDescription(note);
 }
 
 ImageControl* Form1::colourImage(Colour colour) const

@@ -36,8 +36,9 @@ public:
 
     const colourcode::BandState& bandState() const { return m_state; }
 
-    // Hands over a value worked out by the value entry window: paints its bands, takes its band state
-    // and refreshes the display. The selected band and the palette stay as they are.
+    // Hands over a value worked out by the encoder (value entry, paste, standard-value steps): paints its
+    // bands, takes its band state and refreshes the display. The selected band and the palette stay as
+    // they are.
     void applyEncoding(const colourcode::Encoding& encoding);
 
     // Turns the band state into the four texts of the display.

@@ -1,5 +1,7 @@
 #include "uitext.h"
 
+#include "display.h"
+
 #include <QMessageBox>
 #include <QWidget>
 
@@ -12,9 +14,7 @@ QString fromCore(std::string_view text)
 
 QString unitForDisplay(std::string_view unit)
 {
-    QString text = fromCore(unit);
-    text.replace(QLatin1Char('W'), QChar(0x03A9));
-    return text;
+    return fromCore(colourcode::withOmega(unit));
 }
 
 void showMessage(QWidget* parent, colourcode::MessageIcon icon, std::string_view text)

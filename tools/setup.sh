@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-x11-0 libxcb-cursor0
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils
+    xvfb xauth xdotool xclip imagemagick x11-utils x11-xserver-utils
     desktop-file-utils
     locales
 )

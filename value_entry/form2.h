@@ -4,8 +4,8 @@
 
 class Form1;
 class QComboBox;
-class QLineEdit;
 class QPushButton;
+class ValueBox;
 
 // The value entry window: a typed value with its unit, tolerance and coefficient becomes the bands
 // of the main window. It is modal, and nothing typed or chosen survives its closing.
@@ -16,8 +16,8 @@ class Form2 : public QDialog
 public:
     explicit Form2(Form1* form1);
 
-    // Lets the main window's value-to-colours picture open the one value entry window of the run,
-    // created when it is first needed.
+    // Lets the main window's value-to-colours picture open the value entry window, created the first time
+    // it is needed and reused for the rest of the run.
     static void attachTo(Form1* form1);
 
     // Starts afresh, centred on the screen, and takes all input until it is closed.
@@ -26,13 +26,13 @@ public:
 private:
     void buildLists();
     void setTabOrder();
-    void valoreChanged(const QString& text);
-    void command1Clicked();
+    void valueTextChanged(const QString& text);
+    void showColoursClicked();
 
     Form1* m_form1;
-    QLineEdit* m_valore;
-    QComboBox* m_combo1;
-    QComboBox* m_cmbToll;
-    QComboBox* m_cmbCoeff;
-    QPushButton* m_command1;
+    ValueBox* m_valueBox; // Valore
+    QComboBox* m_unitList; // Combo1
+    QComboBox* m_toleranceList; // cmbToll
+    QComboBox* m_coefficientList; // cmbCoeff
+    QPushButton* m_showButton; // Command1
 };

@@ -35,3 +35,32 @@ TEST(Display, KnownResistors)
     for (const auto& row : rows)
         EXPECT_EQ(shown(Calcola(row.state)), row.texts);
 }
+
+// The one line that Ctrl+C puts on the clipboard, as {iBanda, TipoRes, B1, B2, B3, BM, BT, BC}.
+TEST(Display, CopyText)
+{
+    const struct
+    {
+        BandState state;
+        std::string_view text;
+    } rows[] = {
+        {{0, 4, 4, 7, 0, 100, 5, 200}, "4,7 K\u03a9 \u00b1 5% \u2013 giallo, viola, rosso, oro \u2013 4K7J"},
+        {{0, 6, 4, 7, 5, 10, 0.25, 100},
+         "4,75 K\u03a9 \u00b1 0,25% 100 ppm/K \u2013 giallo, viola, verde, marrone, azzurro, marrone \u2013 "
+         "4K75C"},
+        {{0, 4, 4, 7, 9, 0.01, 10, 15},
+         "0,47 \u03a9 \u00b1 10% \u2013 giallo, viola, argento, argento \u2013 R47K"},
+        {{0, 5, 4, 7, 0, 1, 1, 15},
+         "470 \u03a9 \u00b1 1% \u2013 giallo, viola, nero, nero, marrone \u2013 470RF"},
+        {{0, 4, 4, 7, 0, 0.1, 0.1, 200},
+         "4,7 \u03a9 \u00b1 0,1% \u2013 giallo, viola, oro, viola \u2013 4R7B"},
+        {{0, 5, 4, 7, 0, 100000, 0.5, 200},
+         "47 M\u03a9 \u00b1 0,5% \u2013 giallo, viola, nero, verde, verde \u2013 47MD"},
+        {{0, 4, 1, 0, 0, 100000, 2, 200},
+         "1 M\u03a9 \u00b1 2% \u2013 marrone, nero, verde, rosso \u2013 1MG"},
+        {{0, 4, 0, 0, 0, 1, 5, 200},
+         "0 \u03a9 \u00b1 5% \u2013 nero, nero, nero, oro \u2013 0RJ"}, // start-up
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(copyText(row.state), row.text);
+}

@@ -11,10 +11,12 @@ namespace {
 // iBanda, B3 on four bands and BC without a coefficient, and overwrite the rest.
 constexpr BandState kBefore {3, 5, 1, 2, 7, 1000, 2, 7};
 
-EncoderResult encode(std::string_view text, int unit, int coefficient, std::string_view tolerance = "5%")
+// Unit and coefficient by their positions in the value entry window's lists.
+EncoderResult encode(std::string_view text, int unit, int coefficient, double tolerance = 5)
 {
     const int power = kUnitItems[static_cast<std::size_t>(unit)].power;
-    return encodeValue({text, unit, power, tolerance, coefficient, coefficient + 1}, kBefore);
+    return encodeValue({text, power, tolerance, kCoefficientItems[static_cast<std::size_t>(coefficient)].ppm},
+                       kBefore);
 }
 
 // Text, unit and coefficient positions, the paintings in order, the state after them, what Calcola shows.
@@ -100,14 +102,18 @@ TEST(Encoder, ThreeDigitValueWithCoefficientBecomesSixBands)
 // Every tolerance of the list paints band 5 and reads back as it was chosen.
 TEST(Encoder, Tolerances)
 {
-    const std::pair<std::string_view, std::string_view> rows[]
-        = {{"10%", "5argento"}, {"5%", "5oro"},        {"2%", "5rosso"},  {"1%", "5marrone"},
-           {"0,5%", "5verde"},  {"0,25%", "5azzurro"}, {"0,1%", "5viola"}};
-    for (const auto& [tolerance, paint] : rows) {
-        const Encoding encoding = std::get<Encoding>(encode("47", 0, 0, tolerance));
-        EXPECT_NE(paintsText(encoding.paints).find(paint), std::string::npos) << tolerance;
-        EXPECT_EQ(Calcola(encoding.state).tolerance, "\u00b1 " + std::string(tolerance));
+    const std::string_view paints[]
+        = {"5argento", "5oro", "5rosso", "5marrone", "5verde", "5azzurro", "5viola"};
+    for (std::size_t i = 0; i < kToleranceItems.size(); ++i) {
+        const ToleranceItem& tolerance = kToleranceItems[i];
+        const Encoding encoding = std::get<Encoding>(encode("47", 0, 0, tolerance.percent));
+        EXPECT_NE(paintsText(encoding.paints).find(paints[i]), std::string::npos) << tolerance.text;
+        EXPECT_EQ(Calcola(encoding.state).tolerance, "\u00b1 " + std::string(tolerance.text));
     }
+    // 20 % has no band colour: a pasted 4K7M is refused.
+    const EncoderResult twenty = encode("4,7", 1, 0, 20);
+    ASSERT_TRUE(std::holds_alternative<EncoderMessage>(twenty));
+    EXPECT_EQ(std::get<EncoderMessage>(twenty).text, kToleranceWithoutColourMessage);
 }
 
 TEST(Encoder, LimitsAndCoefficientBelowOneOhm)

@@ -39,7 +39,7 @@ Expected expectedFor(std::string_view text, int power, bool withCoefficient)
     const std::int64_t ohms = typed * power10(exponent);
     if (ohms < 1000 || ohms > 999 * power10(10))
         return {kRangeMessage};
-    if (withCoefficient && power == 0 && ohms < 10000)
+    if (withCoefficient && ohms < 10000)
         return {kCoefficientBelowOneOhmMessage};
 
     const std::string significant = std::to_string(typed);
@@ -57,7 +57,7 @@ Expected expectedFor(std::string_view text, int power, bool withCoefficient)
 // Empty when the encoder's answer agrees with the expected one, else what is wrong.
 std::string check(const EncoderInput& input, const BandState& before, double ppm)
 {
-    const Expected expected = expectedFor(input.text, input.unitPower, input.coefficientData != 1);
+    const Expected expected = expectedFor(input.text, input.unitPower, input.coefficient.has_value());
     const EncoderResult result = encodeValue(input, before);
     if (const auto* message = std::get_if<EncoderMessage>(&result)) {
         const bool right = message->text == expected.message && message->icon == MessageIcon::Critical;
@@ -118,7 +118,9 @@ TEST(EncoderExhaustive, EveryFourCharacterValue)
             EXPECT_EQ(isNumeric(text), commas <= 1 && commas < length) << text;
             for (int unit = 0; isNumeric(text) && unit < 3; ++unit) {
                 for (int coefficient = 0; coefficient < 6; ++coefficient) {
-                    const EncoderInput input {text, unit, 3 * unit, "5%", coefficient, coefficient + 1};
+                    const EncoderInput input {text, 3 * unit, 5,
+                                              ppm[coefficient] > 0 ? std::optional(ppm[coefficient])
+                                                                   : std::nullopt};
                     const std::string fault = check(input, before, ppm[coefficient]);
                     if (!fault.empty() && ++faults <= 10)
                         examples += "\n\"" + text + "\" unit " + std::to_string(unit) + " coefficient "

@@ -5,8 +5,10 @@
 #include "swatch.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QtTest>
 #include <memory>
 
@@ -385,6 +387,53 @@ private slots:
         QApplication::sendEvent(target, &drag);
         QTest::mouseRelease(target, button, {}, press + QPoint(30, 20));
         QCOMPARE(form->pos(), moves ? start + QPoint(30, 20) : start);
+    }
+
+    // The keys reach the core: a pasted code is painted with its tolerance letter, Page Up steps through
+    // the series, Ctrl+C copies the line back; refused pastes and drops change nothing.
+    void clipboardAndStandardValueKeys()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        ModalAnswerer answerer;
+        clipboard->setText(QStringLiteral(" 4K7K\n"));
+        QTest::keySequence(form.get(), QKeySequence::Paste);
+        expectBands({"giallo", "viola", "niente", "rosso", "argento", "niente"});
+        QWidget* display = child(QStringLiteral("Picture13"));
+        QCOMPARE(display->toolTip(), QStringLiteral("Valore normalizzato della serie E12"));
+        QCOMPARE(display->accessibleDescription(), display->toolTip());
+
+        QTest::keyClick(form.get(), Qt::Key_PageUp);
+        QCOMPARE(text("lblValore"), QStringLiteral("5,6 "));
+        QTest::keySequence(form.get(), QKeySequence::Copy);
+        QCOMPARE(clipboard->text(),
+                 QStringLiteral("5,6 K\u03a9 \u00b1 10% \u2013 verde, azzurro, rosso, argento \u2013 5K6K"));
+        QCOMPARE(answerer.count, 0);
+
+        const colourcode::BandState before = form->bandState();
+        clipboard->setText(QStringLiteral("1255"));
+        QTest::keySequence(form.get(), QKeySequence::Paste);
+        QCOMPARE(answerer.count, 1);
+        QVERIFY(answerer.text.contains(QStringLiteral("tre cifre significative")));
+        const auto dropText = [this](const QString& text) {
+            QMimeData data;
+            data.setText(text);
+            QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(form.get(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(form.get(), &drop);
+        };
+        dropText(QStringLiteral("4,7 ohm!"));
+        QCOMPARE(answerer.count, 2);
+        QCOMPARE(answerer.icon, QMessageBox::Warning);
+        QCOMPARE(form->bandState(), before);
+        expectBands({"verde", "azzurro", "niente", "rosso", "argento", "niente"});
+
+        dropText(QStringLiteral("4.7 k\u03a9"));
+        QCOMPARE(text("lblValore"), QStringLiteral("4,7 "));
+        QCOMPARE(display->toolTip(), QStringLiteral("Valore normalizzato della serie E12"));
     }
 
     void closeImageEndsTheProgram()

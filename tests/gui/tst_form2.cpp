@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -241,6 +243,7 @@ private slots:
         QTest::newRow("letter after digits") << "47k" << 1 << "";
         QTest::newRow("digits and comma") << "4,75" << 0 << "4,75";
         QTest::newRow("fifth character") << "12345" << 0 << "1234";
+        QTest::newRow("comma first") << ",5" << 0 << ",5";
         QTest::newRow("second comma") << "1,2," << 1 << "";
         QTest::newRow("sign") << "-" << 1 << "";
         QTest::newRow("point") << "4." << 1 << "";
@@ -272,11 +275,92 @@ private slots:
         QCOMPARE(answerer.count, 0);
     }
 
-    void pasteIsCutToFourCharacters()
+    // ",5" starts with a lone comma, which is no number yet; the button still refuses it alone.
+    void loneCommaWaitsForDigits()
     {
-        QGuiApplication::clipboard()->setText(QStringLiteral("12345"));
-        valore()->paste();
-        QCOMPARE(valore()->text(), QStringLiteral("1234"));
+        ModalAnswerer answerer;
+        QTest::keyClick(valore(), Qt::Key_Comma);
+        QCOMPARE(answerer.count, 0);
+        QTest::mouseClick(control("Command1"), Qt::LeftButton);
+        QCOMPARE(answerer.count, 1);
+        QCOMPARE(answerer.text, QStringLiteral("Occorre inserire solo valori numerici"));
+        QVERIFY(form2()->isVisible());
+        QTest::keyClick(valore(), Qt::Key_5);
+        QTest::keyClick(valore(), Qt::Key_Return);
+        QCOMPARE(answerer.count, 1);
+        QCOMPARE(label("lblValore"), QStringLiteral("0,5 "));
+    }
+
+    // The box holds "47" when the text arrives by the keys, a drop or the context menu's paste.
+    void insertionThatDoesNotFitIsRefused_data()
+    {
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("paste 12345") << "12345"
+                                     << "keys"
+                                     << "47";
+        QTest::newRow("paste 100000 ohm") << "100000 ohm"
+                                          << "keys"
+                                          << "47";
+        QTest::newRow("drop 100000") << "100000"
+                                     << "drop"
+                                     << "47";
+        QTest::newRow("menu paste 123") << "123"
+                                        << "menu"
+                                        << "47";
+        QTest::newRow("paste that fits") << "5"
+                                         << "keys"
+                                         << "475";
+        QTest::newRow("drop that fits") << ",5"
+                                        << "drop"
+                                        << "47,5";
+        QTest::newRow("menu paste that fits") << "00"
+                                              << "menu"
+                                              << "4700";
+    }
+    void insertionThatDoesNotFitIsRefused()
+    {
+        QFETCH(QString, inserted);
+        QFETCH(QString, way);
+        QTest::keyClicks(valore(), "47");
+        ModalAnswerer answerer;
+        QGuiApplication::clipboard()->setText(inserted);
+        if (way == QLatin1String("drop")) {
+            QMimeData data;
+            data.setText(inserted);
+            const QPoint end(valore()->width() - 2, valore()->height() / 2);
+            QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(valore(), &enter);
+            QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(valore(), &drop);
+        } else if (way == QLatin1String("menu")) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                    valore()->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(valore(), &event);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QTest::keyClick(menu, Qt::Key_P); // its mnemonic
+        } else {
+            QTest::keySequence(valore(), QKeySequence::Paste);
+        }
+        QTEST(valore()->text(), "left");
+        const bool fits = inserted.size() <= 2;
+        QCOMPARE(answerer.count, fits ? 0 : 1);
+        if (!fits) {
+            QCOMPARE(answerer.text, QStringLiteral("Il valore pu\u00f2 avere al massimo quattro caratteri."));
+            QCOMPARE(answerer.icon, QMessageBox::Warning);
+        }
+    }
+
+    void undoNeverBringsBackARefusedText()
+    {
+        ModalAnswerer answerer;
+        QTest::keyClicks(valore(), "47x");
+        QCOMPARE(answerer.count, 1);
+        QTest::keySequence(valore(), QKeySequence::Undo);
+        QCOMPARE(valore()->text(), QString());
+        QCOMPARE(answerer.count, 1);
     }
 
     void everyOpeningStartsAfresh()
