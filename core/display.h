@@ -20,4 +20,7 @@ struct DisplayTexts
 // The only place where the band state becomes a number; it never reads iBanda.
 DisplayTexts Calcola(const BandState& state);
 
+// The display in words, for a screen reader: "4,7 kiloohm, tolleranza \u00b1 5%, coefficiente non presente".
+std::string spokenDisplay(const BandState& state);
+
 } // namespace colourcode
