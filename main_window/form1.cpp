@@ -1,8 +1,10 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "backgroundpicture.h"
 #include "displaypanel.h"
 #include "imagecontrol.h"
+#include "keyboardnavigation.h"
 #include "label.h"
 #include "palettepanel.h"
 #include "pictures.h"
@@ -53,6 +55,9 @@ Form1::Form1(std::unique_ptr<WindowLayer> layer, QWidget* parent)
     connect(m_palette, &PalettePanel::colourClicked, this, &Form1::colourClicked);
     m_display = new DisplayPanel(m_background);
     connect(m_background, &BackgroundPicture::leftButtonPressed, this, &Form1::startMove);
+    accessibility::installInterfaces();
+    accessibility::announceDisplay(m_display, colourcode::spokenDisplay(m_state));
+    new KeyboardNavigation(this);
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -111,6 +116,7 @@ void Form1::buildResistor()
         image->setGeometry(twips::rect(kBandLefts[index], kBandTop, 315, kBandHeight));
         image->setCursor(pictures::bandPointer());
         image->setAccessibleName(QStringLiteral("Banda %1").arg(band));
+        accessibility::describeBand(image, band, startPictures[index]);
         connect(image, &ImageControl::clicked, this, [this, band] { bandClicked(band); });
         m_bands[index] = image;
     }
@@ -224,11 +230,13 @@ void Form1::applyEncoding(const colourcode::Encoding& encoding)
 void Form1::showColour(int band, Colour colour)
 {
     m_bands[static_cast<std::size_t>(band - 1)]->setPicture(colourImage(colour)->picture());
+    accessibility::describeBand(m_bands[static_cast<std::size_t>(band - 1)], band, colour);
 }
 
 void Form1::Calcola()
 {
     m_display->showTexts(colourcode::Calcola(m_state));
+    accessibility::announceDisplay(m_display, colourcode::spokenDisplay(m_state));
 }
 
 ImageControl* Form1::colourImage(Colour colour) const
