@@ -18,12 +18,14 @@ QAccessibleInterface* mainWindowInterface(const QString& className, QObject* obj
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
+    if (className == QLatin1String("Form1"))
+        return new QAccessibleWidget(widget, QAccessible::Window, uitext::kApplicationTitle);
     if (className == QLatin1String("DisplayPanel"))
         return new AccessibleDisplay(widget);
     if (className == QLatin1String("BackgroundPicture") || className == QLatin1String("PalettePanel"))
         return new AccessibleContainer(widget);
-    if (className == QLatin1String("Swatch")
-        || (className == QLatin1String("ImageControl") && widget->focusPolicy() != Qt::NoFocus))
+    // The pictures that only decorate are buttons too, but their panel leaves them out of the tree.
+    if (className == QLatin1String("ImageControl"))
         return new AccessibleButton(static_cast<ImageControl*>(widget));
     return nullptr;
 }

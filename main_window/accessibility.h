@@ -11,7 +11,7 @@ class QWidget;
 namespace accessibility {
 
 // Makes the main window's pictures, panels and display known to the accessibility framework; once per
-// run, before the first window is shown.
+// run, before the first of its controls is made.
 void installInterfaces();
 
 // The band place's description: its colour and what the colour means on it.

@@ -43,6 +43,8 @@ Form1::Form1(std::unique_ptr<WindowLayer> layer, QWidget* parent)
     , m_layer(m_ownedLayer ? m_ownedLayer.get() : new QtWindowLayer(this))
     , m_background(new BackgroundPicture(this))
 {
+    // Before any control is named: an interface, once made, is kept for the control's lifetime.
+    accessibility::installInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("CC"));
     setFixedSize(400, 400);
@@ -55,7 +57,6 @@ Form1::Form1(std::unique_ptr<WindowLayer> layer, QWidget* parent)
     connect(m_palette, &PalettePanel::colourClicked, this, &Form1::colourClicked);
     m_display = new DisplayPanel(m_background);
     connect(m_background, &BackgroundPicture::leftButtonPressed, this, &Form1::startMove);
-    accessibility::installInterfaces();
     accessibility::announceDisplay(m_display, colourcode::spokenDisplay(m_state));
     new KeyboardNavigation(this);
 
