@@ -6,8 +6,7 @@
 
 AccessibleButton::AccessibleButton(ImageControl* control)
     : QAccessibleWidget(control, QAccessible::Button)
-{
-}
+{ }
 
 ImageControl* AccessibleButton::control() const
 {

@@ -23,8 +23,7 @@ bool presented(const QWidget* child)
 
 AccessibleContainer::AccessibleContainer(QWidget* panel)
     : QAccessibleWidget(panel, QAccessible::Pane)
-{
-}
+{ }
 
 QList<QWidget*> AccessibleContainer::presentedChildren() const
 {

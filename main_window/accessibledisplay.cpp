@@ -4,8 +4,7 @@
 
 AccessibleDisplay::AccessibleDisplay(QWidget* display)
     : QAccessibleWidget(display, QAccessible::StatusBar)
-{
-}
+{ }
 
 QString AccessibleDisplay::text(QAccessible::Text t) const
 {

@@ -7,11 +7,11 @@
 #include "swatch.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 
 using colourcode::Colour;
 
@@ -21,8 +21,8 @@ constexpr int kBracket = 6;
 constexpr int kThumbnail = 7;
 constexpr int kClose = 8;
 
-const char* const kPlaceNames[] = {"Banda1", "Banda2", "Banda3",    "Banda4", "Banda5",
-                                   "Banda6", "Image4", "Picture16", "Image2"};
+const char* const kPlaceNames[]
+    = {"Banda1", "Banda2", "Banda3", "Banda4", "Banda5", "Banda6", "Image4", "Picture16", "Image2"};
 
 // Emits the control's click, as the pointer would.
 void press(ImageControl* control)
@@ -86,13 +86,15 @@ bool KeyboardNavigation::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::Resize:
         // However the palette closed (a swatch clicked or pressed, Esc), the focus leaves its swatches.
-        if (watched == palette() && !palette()->isOpen() && qobject_cast<Swatch*>(QApplication::focusWidget()))
+        if (watched == palette() && !palette()->isOpen()
+            && qobject_cast<Swatch*>(QApplication::focusWidget()))
             returnToBand();
         break;
     case QEvent::Hide:
         if (watched != m_form1 && watched->isWidgetType()) {
             const auto* window = static_cast<QWidget*>(watched);
-            if (window->isWindow() && window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip)
+            if (window->isWindow() && window->windowType() != Qt::Popup
+                && window->windowType() != Qt::ToolTip)
                 giveBackKeyboard();
         }
         break;

@@ -5,8 +5,7 @@
 
 AccessibleCombo::AccessibleCombo(QComboBox* list)
     : QAccessibleWidget(list, QAccessible::ComboBox)
-{
-}
+{ }
 
 void AccessibleCombo::install()
 {
