@@ -86,8 +86,8 @@ bool KeyboardNavigation::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::Resize:
         // However the palette closed (a swatch clicked or pressed, Esc), the focus leaves its swatches.
-        if (watched == palette() && !palette()->isOpen()
-            && qobject_cast<Swatch*>(QApplication::focusWidget()))
+        if (const auto* panel = qobject_cast<PalettePanel*>(watched); panel && !panel->isOpen()
+            && qobject_cast<Swatch*>(QApplication::focusWidget()) && panel->window() == m_form1)
             returnToBand();
         break;
     case QEvent::Hide:
@@ -241,8 +241,12 @@ void KeyboardNavigation::popUpTypeMenu()
 
 void KeyboardNavigation::returnToBand()
 {
+    // The mark stays as it is: after a swatch clicked with the mouse it stays hidden.
     const int band = m_form1->bandState().iBanda;
-    moveFocus(m_places[static_cast<std::size_t>(band >= 1 && band <= colourcode::kBandCount ? band - 1 : 0)]);
+    ImageControl* place
+        = m_places[static_cast<std::size_t>(band >= 1 && band <= colourcode::kBandCount ? band - 1 : 0)];
+    place->setFocus(Qt::OtherFocusReason);
+    followFocus(place);
 }
 
 void KeyboardNavigation::giveBackKeyboard()
