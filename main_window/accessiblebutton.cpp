@@ -51,7 +51,7 @@ void AccessibleButton::doAction(const QString& actionName)
         QAccessibleWidget::doAction(actionName);
         return;
     }
-    // A refused swatch ignores its press as it ignores the pointer.
-    if (widget()->isEnabled())
+    // A refused swatch, or one of a closed palette, is out of the pointer's reach and of the reader's.
+    if (widget()->isEnabled() && !widget()->visibleRegion().isEmpty())
         emit control()->clicked();
 }
