@@ -1,5 +1,7 @@
 #include "colours.h"
 
+#include "numbers.h"
+
 #include <cstddef>
 
 namespace colourcode {
@@ -74,6 +76,29 @@ bool bandInUse(int band, int tipoRes)
 std::string_view colourName(Colour colour)
 {
     return row(colour).name;
+}
+
+std::string bandDescription(Colour colour, int band)
+{
+    const ColourRow& r = row(colour);
+    std::string text(r.name);
+    // A digit band shows its digit even where the palette refuses it: black on band 1 is the start-up zero.
+    if (bandRole(band) == BandRole::Digit && r.digit)
+        return text + ", cifra " + std::to_string(*r.digit);
+    const std::optional<double> meaning = bandMeaning(colour, band);
+    if (!meaning)
+        return text;
+    switch (bandRole(band)) {
+    case BandRole::Multiplier:
+        return text + ", moltiplicatore x" + formatNumber(*meaning);
+    case BandRole::Tolerance:
+        return text + ", tolleranza \u00b1 " + formatNumber(*meaning) + "%";
+    case BandRole::Coefficient:
+        return text + ", coefficiente " + formatNumber(*meaning) + " ppm/K";
+    case BandRole::Digit:
+        break;
+    }
+    return text;
 }
 
 std::optional<double> multiplierForExponent(int exponent)

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The colour code itself: the colours, the six band places and what every colour means on every band.
@@ -53,6 +54,10 @@ BandRole bandRole(int band);
 bool bandInUse(int band, int tipoRes);
 
 std::string_view colourName(Colour colour);
+
+// What a band says to someone who cannot see it, in the program's Italian: the colour and its meaning
+// there, "giallo, cifra 4", "rosso, moltiplicatore x100", "oro, tolleranza \u00b1 5%", or just "niente".
+std::string bandDescription(Colour colour, int band);
 
 // What the colour means on the band: a digit, a multiplier, a tolerance in percent or a coefficient in
 // ppm/K. Empty when the band refuses the colour.

@@ -80,4 +80,25 @@ std::string copyText(const BandState& state)
     return text;
 }
 
+std::string spokenDisplay(const BandState& state)
+{
+    const DisplayTexts texts = Calcola(state);
+    std::string words;
+    if (texts.value && texts.unit) {
+        std::string value = *texts.value;
+        while (!value.empty() && value.back() == ' ')
+            value.pop_back();
+        // The unit letters stand for an omega that a speech synthesiser would read as a "W".
+        const std::string& unit = *texts.unit;
+        const char* unitWord = unit == "KW" ? "kiloohm" : unit == "MW" ? "megaohm" : "ohm";
+        words = value + " " + unitWord + ", ";
+    }
+    words += "tolleranza " + texts.tolerance;
+    if (state.TipoRes == 6)
+        words += ", coefficiente " + formatNumber(state.BC) + " ppm/K";
+    else if (texts.coefficient)
+        words += ", coefficiente non presente";
+    return words;
+}
+
 } // namespace colourcode

@@ -42,5 +42,7 @@ std::string withOmega(std::string_view unit);
 // the bands in use in reading order and the letter code:
 // "4,7 KΩ ± 5% – giallo, viola, rosso, oro – 4K7J".
 std::string copyText(const BandState& state);
+// The display in words, for a screen reader: "4,7 kiloohm, tolleranza \u00b1 5%, coefficiente non presente".
+std::string spokenDisplay(const BandState& state);
 
 } // namespace colourcode

@@ -1,9 +1,11 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "backgroundpicture.h"
 #include "clipboardactions.h"
 #include "displaypanel.h"
 #include "imagecontrol.h"
+#include "keyboardnavigation.h"
 #include "label.h"
 #include "palettepanel.h"
 #include "picturecolours.h"
@@ -46,6 +48,8 @@ Form1::Form1(std::unique_ptr<WindowLayer> layer, QWidget* parent)
     , m_layer(m_ownedLayer ? m_ownedLayer.get() : new QtWindowLayer(this))
     , m_background(new BackgroundPicture(this))
 {
+    // Before any control is named: an interface, once made, is kept for the control's lifetime.
+    accessibility::installInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("CC"));
     setFixedSize(400, 400);
@@ -60,6 +64,8 @@ Form1::Form1(std::unique_ptr<WindowLayer> layer, QWidget* parent)
     connect(m_background, &BackgroundPicture::leftButtonPressed, this, &Form1::startMove);
     new ClipboardActions(this);
     new StandardValueActions(this);
+    accessibility::announceDisplay(m_display, colourcode::spokenDisplay(m_state));
+    new KeyboardNavigation(this);
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -118,6 +124,7 @@ void Form1::buildResistor()
         image->setGeometry(twips::rect(kBandLefts[index], kBandTop, 315, kBandHeight));
         image->setCursor(pictures::bandPointer());
         image->setAccessibleName(QStringLiteral("Banda %1").arg(band));
+        accessibility::describeBand(image, band, startPictures[index]);
         connect(image, &ImageControl::clicked, this, [this, band] { bandClicked(band); });
         m_bands[index] = image;
     }
@@ -231,6 +238,7 @@ void Form1::applyEncoding(const colourcode::Encoding& encoding)
 void Form1::showColour(int band, Colour colour)
 {
     m_bands[static_cast<std::size_t>(band - 1)]->setPicture(colourImage(colour)->picture());
+    accessibility::describeBand(m_bands[static_cast<std::size_t>(band - 1)], band, colour);
 }
 
 void Form1::Calcola()
@@ -240,6 +248,7 @@ void Form1::Calcola()
     const QString note = uitext::fromCore(colourcode::seriesNote(m_state));
     m_display->setToolTip(note);
     m_display->setAccessibleDescription(note);
+    accessibility::announceDisplay(m_display, colourcode::spokenDisplay(m_state));
 }
 
 ImageControl* Form1::colourImage(Colour colour) const

@@ -10,6 +10,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool xclip imagemagick x11-utils x11-xserver-utils
     desktop-file-utils
+    dbus-x11 at-spi2-core python3-pyatspi
     locales
 )
 

@@ -1,9 +1,11 @@
 #include "form2.h"
 
+#include "accessiblenames.h"
 #include "encoder.h"
 #include "entrylists.h"
 #include "form1.h"
 #include "numbers.h"
+#include "promptedlist.h"
 #include "twips.h"
 #include "uitext.h"
 #include "valuebox.h"
@@ -35,7 +37,7 @@ void addPrompt(const char* name, const QRect& place, const char* caption, QWidge
 
 QComboBox* addList(const char* name, const QRect& place, QWidget* parent)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new PromptedList(parent);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(place);
     list->setFont(sansSerif(13));
@@ -80,6 +82,7 @@ Form2::Form2(Form1* form1)
 
     buildLists();
     setTabOrder();
+    nameForScreenReaders(this);
 }
 
 void Form2::buildLists()

@@ -47,3 +47,25 @@ TEST(Colours, MenuDefaults)
                   (BandState {3, type, 0, 0, 0, 1, 5, 200}));
     }
 }
+
+// What a screen reader says for a band: the colour, and its meaning on that band's role.
+TEST(Colours, BandDescriptions)
+{
+    const struct
+    {
+        Colour colour;
+        int band;
+        std::string_view description;
+    } rows[] = {
+        {Colour::giallo, 1, "giallo, cifra 4"},
+        {Colour::nero, 1, "nero, cifra 0"}, // the start-up zero the palette does not offer
+        {Colour::rosso, 4, "rosso, moltiplicatore x100"},
+        {Colour::argento, 4, "argento, moltiplicatore x0,01"},
+        {Colour::oro, 5, "oro, tolleranza \u00b1 5%"},
+        {Colour::verde, 5, "verde, tolleranza \u00b1 0,5%"},
+        {Colour::giallo, 6, "giallo, coefficiente 15 ppm/K"},
+        {Colour::niente, 3, "niente"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(bandDescription(row.colour, row.band), row.description);
+}

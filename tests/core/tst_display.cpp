@@ -64,3 +64,19 @@ TEST(Display, CopyText)
     for (const auto& row : rows)
         EXPECT_EQ(copyText(row.state), row.text);
 }
+
+// The display in words: the omega letters become unit words, the coefficient is said only on six bands.
+TEST(Display, SpokenDisplay)
+{
+    const struct
+    {
+        BandState state;
+        std::string_view words;
+    } rows[] = {
+        {{0, 4, 4, 7, 0, 100, 5, 200}, "4,7 kiloohm, tolleranza \u00b1 5%, coefficiente non presente"},
+        {{0, 4, 0, 0, 0, 1, 5, 200}, "0 ohm, tolleranza \u00b1 5%, coefficiente non presente"},
+        {{0, 6, 1, 0, 0, 100000, 1, 50}, "10 megaohm, tolleranza \u00b1 1%, coefficiente 50 ppm/K"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(spokenDisplay(row.state), row.words);
+}
