@@ -45,7 +45,7 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     step "reading Debian's package lists" "${apt[@]}" update
     all=$(apt-get -s install --no-install-recommends "${missing[@]}" 2>>"$log" | grep -c '^Inst ' || true)
-    step "installing ${#missing[@]} packages, $all with what they need: ${missing[*]}" \
+    step "installing ${missing[*]} (${#missing[@]} of the ${#packages[@]} needed; $all with what they need)" \
         "${apt[@]}" install --no-install-recommends "${missing[@]}"
 fi
 
