@@ -8,11 +8,17 @@ program=${1:?usage: $0 PROGRAM}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
+# An X display number nobody serves: no lock file, no socket in the file system or the abstract space.
+unserved=500
+while [ -e /tmp/.X$unserved-lock ] || [ -e /tmp/.X11-unix/X$unserved ] ||
+    grep -q "@/tmp/.X11-unix/X$unserved\$" /proc/net/unix 2>/dev/null; do
+    unserved=$((unserved + 1))
+done
 
 # Each case: what it is, then the environment changes that bring it about.
 cases=(
     "no X11 or Wayland session|-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
-    "an X display that nobody serves|-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:99.7"
+    "an X display that nobody serves|-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:$unserved"
     "QT_QPA_PLATFORM names a missing platform|QT_QPA_PLATFORM=nonexistent"
     "QT_QPA_PLATFORM=wayland without a compositor|-u WAYLAND_DISPLAY XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=wayland"
 )
