@@ -7,21 +7,22 @@
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 struct HeldMessage
 {
     QtMsgType type;
-    QString category;
+    QByteArray category; // null when the message had none
     QString text;
 };
 
 QtMessageHandler previousHandler = nullptr;
 bool starting = false;
 
-// Qt's own notes about each platform it tried are in English and advise reinstalling; they are
-// held back until a platform is up, and shown then only if something else goes wrong later.
+// Qt's own notes about each platform it tried are in English and advise reinstalling: they are held
+// back until a platform is up and shown then; if none comes up, the one line replaces them.
 QList<HeldMessage>& heldMessages()
 {
     static QList<HeldMessage> messages;
@@ -52,7 +53,7 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
     if (starting && QGuiApplication::platformName().isEmpty()) {
         if (type == QtFatalMsg)
             explainAndExit();
-        heldMessages().append({type, QString::fromUtf8(context.category), text});
+        heldMessages().append({type, QByteArray(context.category), text});
         return;
     }
     previousHandler(type, context, text);
@@ -67,8 +68,8 @@ void platformStarted()
     starting = false;
     qInstallMessageHandler(previousHandler);
     for (const HeldMessage& held : std::as_const(heldMessages())) {
-        const QByteArray category = held.category.toUtf8();
-        const QMessageLogContext context(nullptr, 0, nullptr, category.constData());
+        const char* category = held.category.isNull() ? nullptr : held.category.constData();
+        const QMessageLogContext context(nullptr, 0, nullptr, category);
         previousHandler(held.type, context, held.text);
     }
     heldMessages().clear();
