@@ -1,3 +1,4 @@
+#include "displaycheck.h"
 #include "form1.h"
 #include "form2.h"
 #include "pictures.h"
@@ -6,6 +7,7 @@
 
 int main(int argc, char* argv[])
 {
+    exitClearlyWithoutDisplay();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("codicolorimetrix"));
     QApplication::setWindowIcon(pictures::programIcon());
