@@ -34,7 +34,8 @@ expect "band 4 shows red" band_shows 4 204 34 33
 expect "band 5 shows gold" band_shows 5 233 218 134
 
 xdotool key ctrl+c
-copied=$'4,7 K\u03a9 \u00b1 5% \u2013 giallo, viola, rosso, oro \u2013 4K7J'
+# Written out in UTF-8: bash's \u escapes follow the locale and give nothing useful in the C locale.
+copied='4,7 KΩ ± 5% – giallo, viola, rosso, oro – 4K7J'
 clipboard_holds()
 {
     seen=$(xclip -selection clipboard -o -t UTF8_STRING 2>/dev/null)
