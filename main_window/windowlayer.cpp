@@ -12,6 +12,8 @@
 
 #ifdef CODICOLORIMETRIX_XCB
 #include <QtGui/qguiapplication_platform.h>
+#include <vector>
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
 #endif
 
@@ -64,6 +66,19 @@ int x11SelectionEventType(xcb_connection_t* connection)
                                   nullptr),
         &std::free);
     return extension && extension->present ? extension->first_event : -1;
+}
+
+// Qt scales a window's mask from the window's own units, so at twice the scale its edge goes in steps
+// of two screen pixels; the X server takes a shape in screen pixels, as fine as the picture's.
+void setX11Shape(xcb_connection_t* connection, xcb_window_t window, const QRegion& region)
+{
+    std::vector<xcb_rectangle_t> rectangles;
+    for (const QRect& rect : region)
+        rectangles.push_back({static_cast<int16_t>(rect.x()), static_cast<int16_t>(rect.y()),
+                              static_cast<uint16_t>(rect.width()), static_cast<uint16_t>(rect.height())});
+    xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED,
+                         window, 0, 0, static_cast<uint32_t>(rectangles.size()), rectangles.data());
+    xcb_flush(connection);
 }
 
 #endif
@@ -226,4 +241,15 @@ void WindowLayer::applyShape()
         m_window->clearMask();
     m_ratio = ratio;
     m_window->setMask(region);
+#ifdef CODICOLORIMETRIX_XCB
+    if (xcb_connection_t* connection = x11Connection(); connection && ratio != 1.0) {
+        const QSize pixels = (QSizeF(m_window->size()) * ratio).toSize();
+        QImage screenPixels = m_picture.size() == pixels
+            ? m_picture
+            : m_picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        screenPixels.setDevicePixelRatio(1.0);
+        setX11Shape(connection, static_cast<xcb_window_t>(m_window->winId()),
+                    opaqueRegion(screenPixels, m_blended));
+    }
+#endif
 }

@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
     build-essential cmake
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-x11-0 libxcb-cursor0 libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-x11-0 libxcb-cursor0
+    libxcb1-dev libxcb-shape0-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils
