@@ -11,7 +11,7 @@
 
 namespace {
 
-// The top of the panel down to the title, by which the window can always be taken again.
+// The top rows of the header, by which the window can always be taken again.
 constexpr int kHeaderHeight = 40;
 
 } // namespace

@@ -204,7 +204,7 @@ start_openbox()
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 hidden() { ! viewable "$1"; }
 
-# The program's windows, bottom first, as the window manager stacks them.
+# The managed windows, bottom first, as the window manager stacks them.
 stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'; }
 above()
 {
