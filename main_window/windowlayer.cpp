@@ -42,16 +42,20 @@ int x11ScreenNumber()
 // A compositing manager owns the selection _NET_WM_CM_S<screen> for as long as it runs.
 bool x11CompositorRuns(xcb_connection_t* connection)
 {
-    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(x11ScreenNumber());
-    const XcbReply<xcb_intern_atom_reply_t> atom(
-        xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.constData()),
-            nullptr),
-        &std::free);
-    if (!atom || atom->atom == XCB_NONE)
+    static const xcb_atom_t selection = [connection] {
+        const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(x11ScreenNumber());
+        const XcbReply<xcb_intern_atom_reply_t> atom(
+            xcb_intern_atom_reply(
+                connection,
+                xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.constData()),
+                nullptr),
+            &std::free);
+        return atom ? atom->atom : xcb_atom_t(XCB_NONE);
+    }();
+    if (selection == XCB_NONE)
         return false;
     const XcbReply<xcb_get_selection_owner_reply_t> owner(
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr),
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr),
         &std::free);
     return owner && owner->owner != XCB_NONE;
 }
@@ -199,8 +203,10 @@ bool WindowLayer::eventFilter(QObject* watched, QEvent* event)
 {
     // Shown again (restored, another workspace), the window may meet a compositing manager that started
     // meanwhile; on another screen, or when the screen's scale changes, its shape is scaled anew.
-    if (watched == m_window
-        && (event->type() == QEvent::Show || event->type() == QEvent::WindowStateChange)) {
+    // The first show follows the shape given at load, and needs no second look.
+    const bool shownAgain = (event->type() == QEvent::Show && event->spontaneous())
+        || event->type() == QEvent::WindowStateChange;
+    if (watched == m_window && shownAgain) {
         m_blended = desktopBlends();
         applyShape();
     } else if (watched == m_window->windowHandle() && event->type() == QEvent::Expose
