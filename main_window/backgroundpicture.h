@@ -2,6 +2,8 @@
 
 #include "imagecontrol.h"
 
+#include <optional>
+
 // The picture that fills the main window: the rounded panel, the wires from the resistor's leads to
 // the display, and the handle by which the window is moved.
 class BackgroundPicture : public ImageControl
@@ -16,7 +18,8 @@ public:
     void followPointer(const QPoint& globalPressPosition);
 
 signals:
-    void leftButtonPressed(const QPoint& globalPosition);
+    // The left button, pressed on the picture, has moved past the drag distance while still down.
+    void dragStarted(const QPoint& globalPressPosition);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +28,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QPoint keepHeaderOnScreen(QPoint topLeft, const QPoint& pointer) const;
+
+    std::optional<QPoint> m_press; // a left press that has not become a move yet
     bool m_following = false;
     QPoint m_pressOffset;
 };

@@ -40,12 +40,11 @@ QString bandName(int band)
 
 } // namespace
 
-Form1::Form1(std::unique_ptr<WindowLayer> layer, QWidget* parent)
+Form1::Form1(QWidget* parent)
     : QWidget(parent,
               Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                   | Qt::WindowCloseButtonHint)
-    , m_ownedLayer(std::move(layer))
-    , m_layer(m_ownedLayer ? m_ownedLayer.get() : new QtWindowLayer(this))
+    , m_layer(new WindowLayer(this))
     , m_background(new BackgroundPicture(this))
 {
     // Before any control is named: an interface, once made, is kept for the control's lifetime.
@@ -53,7 +52,6 @@ Form1::Form1(std::unique_ptr<WindowLayer> layer, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("CC"));
     setFixedSize(400, 400);
-    setAutoFillBackground(true);
 
     buildHeader();
     buildResistor();
@@ -61,7 +59,7 @@ Form1::Form1(std::unique_ptr<WindowLayer> layer, QWidget* parent)
     m_palette = new PalettePanel(m_background);
     connect(m_palette, &PalettePanel::colourClicked, this, &Form1::colourClicked);
     m_display = new DisplayPanel(m_background);
-    connect(m_background, &BackgroundPicture::leftButtonPressed, this, &Form1::startMove);
+    connect(m_background, &BackgroundPicture::dragStarted, this, &Form1::startMove);
     new ClipboardActions(this);
     new StandardValueActions(this);
     accessibility::announceDisplay(m_display, colourcode::spokenDisplay(m_state));
@@ -158,24 +156,14 @@ void Form1::buildMenu()
 
 bool Form1::load()
 {
-    // The layered bit has to be set before the colour key is declared; the key is read back from the
-    // background colour set here.
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kKeyColour);
-    setPalette(palette);
-
-    const std::uint32_t extended = m_layer->windowLong(WindowLayer::Index::ExtendedStyle);
-    m_layer->setWindowLong(WindowLayer::Index::ExtendedStyle, extended | WindowLayer::kLayered);
-    m_layer->setLayeredWindowAttributes(this->palette().color(QPalette::Window), 0,
-                                        WindowLayer::kColourKeyFlag);
-
-    const std::uint32_t style = m_layer->windowLong(WindowLayer::Index::Style);
-    if (style == 0
-        || m_layer->setWindowLong(WindowLayer::Index::Style, style & ~WindowLayer::kCaption) == 0) {
+    if (!m_layer->makeFrameless()) {
         failLoad();
         return false;
     }
-    m_background->setBackColour(this->palette().color(QPalette::Window));
+    // Around the panel the background picture is see-through, and so is the window: no colour stands
+    // for "not drawn".
+    m_background->setBackColour(Qt::transparent);
+    m_layer->shapeTo(m_background->picture().toImage());
     m_state = colourcode::BandState {};
     return true;
 }
@@ -188,8 +176,7 @@ void Form1::failLoad()
 
 void Form1::startMove(const QPoint& globalPressPosition)
 {
-    m_layer->releaseCapture();
-    if (!m_layer->sendMessage(WindowLayer::kNonClientLeftButtonDown, WindowLayer::kCaptionHit, 0))
+    if (!m_layer->startSystemMove())
         m_background->followPointer(globalPressPosition);
 }
 

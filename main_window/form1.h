@@ -3,11 +3,9 @@
 #include "bandstate.h"
 #include "colours.h"
 #include "encoder.h"
-#include "windowlayer.h"
 
 #include <QWidget>
 #include <array>
-#include <memory>
 
 class BackgroundPicture;
 class DisplayPanel;
@@ -15,6 +13,7 @@ class ImageControl;
 class PalettePanel;
 class QAction;
 class QMenu;
+class WindowLayer;
 
 // The main window: a shaped, frameless panel with the resistor, the palette and the display. It owns
 // the band state for the whole run.
@@ -23,15 +22,16 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    // The key colour: pixels of exactly this colour are neither drawn nor hit by the pointer.
+    // The colour of the design's see-through corners. The window shows what lies behind it there
+    // instead, so this colour never reaches the screen.
     static const QColor kKeyColour;
 
-    // Without a layer the window uses the one over Qt; tests pass their own.
-    explicit Form1(std::unique_ptr<WindowLayer> layer = nullptr, QWidget* parent = nullptr);
+    explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Makes the window frameless and shaped and writes the start-up band state. On failure it has told
-    // the user and closed the window, and gives false: the program is to end.
+    // Makes the window frameless and shaped and writes the start-up band state. When the platform
+    // cannot create the window it tells the user, closes the window and gives false: the program is to
+    // end.
     bool load();
 
     const colourcode::BandState& bandState() const { return m_state; }
@@ -60,7 +60,6 @@ private:
     void showColour(int band, colourcode::Colour colour);
     ImageControl* colourImage(colourcode::Colour colour) const;
 
-    std::unique_ptr<WindowLayer> m_ownedLayer;
     WindowLayer* m_layer;
     colourcode::BandState m_state;
 

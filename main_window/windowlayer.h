@@ -1,68 +1,49 @@
 #pragma once
 
-#include <QColor>
+#include <QAbstractNativeEventFilter>
+#include <QImage>
 #include <QObject>
 #include <QRegion>
-#include <cstdint>
 
 class QWidget;
 
-// The five window-manager calls the main window is written against, bound to that one window. The
-// real layer maps them onto Qt; tests put a failing one in its place.
-class WindowLayer
+// What the main window asks of the desktop: no frame, a shape cut out of its background picture, and
+// moves that the window manager carries out. Bound to that one window for its whole life.
+class WindowLayer : public QObject, private QAbstractNativeEventFilter
 {
 public:
-    enum class Index
-    {
-        Style,
-        ExtendedStyle
-    };
+    explicit WindowLayer(QWidget* window);
+    ~WindowLayer() override;
 
-    static constexpr std::uint32_t kLayered = 0x00080000; // extended style: may have a colour key
-    static constexpr std::uint32_t kCaption = 0x00C00000; // style: caption bar and frame
-    static constexpr std::uint32_t kColourKeyFlag = 1;
-    static constexpr unsigned kNonClientLeftButtonDown = 0x00A1;
-    static constexpr int kCaptionHit = 2;
+    // Asks for a window without caption or frame, with see-through pixels, and creates it now. Gives
+    // false when the platform could not create the window: the program cannot run.
+    bool makeFrameless();
 
-    virtual ~WindowLayer() = default;
+    // From now on only the opaque pixels of the picture, laid over the whole window, are drawn and hit.
+    void shapeTo(const QImage& picture);
 
-    // The current value; 0 for the style means failure.
-    virtual std::uint32_t windowLong(Index index) = 0;
-    // Replaces the value and gives the previous one; 0 for the style means failure.
-    virtual std::uint32_t setWindowLong(Index index, std::uint32_t value) = 0;
-    // With kColourKeyFlag on a layered window, pixels of the key are neither drawn nor hit.
-    virtual void setLayeredWindowAttributes(QColor key, int alpha, std::uint32_t flags) = 0;
-    virtual void releaseCapture() = 0;
-    // A left-button press on the caption starts an interactive move. Gives false when the window
-    // manager cannot move the window, so that the caller moves it itself.
-    virtual bool sendMessage(unsigned message, int wParam, long lParam) = 0;
-};
+    // Hands the move under way with the left button to the window manager. Gives false when there is
+    // none to take it, so that the caller moves the window itself.
+    bool startSystemMove();
 
-// The layer over Qt: the caption bits become the frameless hint and the colour key a window mask of
-// every pixel that is not the key colour, taken from the window as it is drawn.
-class QtWindowLayer : public QObject, public WindowLayer
-{
-public:
-    explicit QtWindowLayer(QWidget* window);
+    // The pixels, in the window's own units, that show the picture. Where the desktop blends windows
+    // with what lies behind, a pixel the picture only partly covers belongs to the window, so that its
+    // soft edge is drawn; elsewhere it does not, so that the screen never shows its dark remainder.
+    static QRegion opaqueRegion(const QImage& picture, bool blended);
 
-    std::uint32_t windowLong(Index index) override;
-    std::uint32_t setWindowLong(Index index, std::uint32_t value) override;
-    void setLayeredWindowAttributes(QColor key, int alpha, std::uint32_t flags) override;
-    void releaseCapture() override;
-    bool sendMessage(unsigned message, int wParam, long lParam) override;
-
-    // The part of a drawn window that is not the key colour.
-    static QRegion visibleRegion(QWidget* window, QColor key);
+    // Whether the desktop blends the window's see-through pixels with what lies behind it.
+    static bool desktopBlends();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void applyColourKey();
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+    void applyShape();
 
     QWidget* m_window;
-    std::uint32_t m_style;
-    std::uint32_t m_extendedStyle = 0;
-    QColor m_key;
-    bool m_applying = false;
+    QImage m_picture;
+    bool m_blended = false;
+    qreal m_ratio = 0; // of the screen the shape was last applied on
+    int m_selectionEventType = -1; // the X server's code for "a selection changed owner", if known
 };

@@ -9,6 +9,7 @@ packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland qt6-translations-l10n
     libgl-dev libxkbcommon-x11-0 libxcb-cursor0
+    libxcb1-dev libxcb-shape0-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool xclip imagemagick x11-utils x11-xserver-utils openbox weston

@@ -9,16 +9,19 @@ for tool in Xvfb xdotool import convert xprop; do
     fi
 done
 
-readonly screen_w=800 screen_h=600
+# A test may set its own screen size before sourcing this file.
+readonly screen_w=${screen_w:-800} screen_h=${screen_h:-600}
 failure_picture=$PWD/${test_name:-real_window}_failure.png
 rm -f "$failure_picture" # a picture left from an earlier run would mislead
 work=$(mktemp -d)
 shot=$work/screen.rgb
 xvfb_pid="" app_pid=""
+helper_pids=() # desktop programs the test starts on its X server: window manager, compositor
 
 cleanup()
 {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ ${#helper_pids[@]} -gt 0 ] && kill "${helper_pids[@]}" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
@@ -169,4 +172,44 @@ main_window_shown()
 {
     form1=$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | head -n 1)
     [ -n "$form1" ]
+}
+
+# How many pixels of exactly the colour r g b a fresh screenshot shows.
+colour_count()
+{
+    shoot || return 1
+    convert -size ${screen_w}x$screen_h -depth 8 "rgb:$shot" -fill black +opaque "rgb($1,$2,$3)" \
+        -fill white -opaque "rgb($1,$2,$3)" -format '%[fx:round(mean*w*h)]' info:
+}
+
+# The design's colour for "not drawn" (127, 127, 0) is nowhere on the screen.
+no_key_colour()
+{
+    local count
+    count=$(colour_count 127 127 0) || return 1
+    seen="$count key-colour pixels on the screen"
+    ((count == 0))
+}
+
+# Starts openbox on the test's X server and waits until it manages windows.
+start_openbox()
+{
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    helper_pids+=($!)
+    wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+    expect "openbox starts" wm_ready
+}
+
+# Whether the window is mapped (not minimised, not withdrawn).
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+hidden() { ! viewable "$1"; }
+
+# The managed windows, bottom first, as the window manager stacks them.
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'; }
+above()
+{
+    local order
+    order=$(stacking | xargs printf '%d\n')
+    seen="stacking, bottom first: $(echo $order)"
+    [ "$(grep -nx "$(($1))" <<<"$order" | cut -d: -f1)" -gt "$(grep -nx "$(($2))" <<<"$order" | cut -d: -f1)" ] 2>/dev/null
 }

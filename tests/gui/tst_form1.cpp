@@ -3,29 +3,20 @@
 #include "modalanswerer.h"
 #include "palettepanel.h"
 #include "swatch.h"
+#include "windowlayer.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QScreen>
 #include <QtTest>
 #include <memory>
 
 using colourcode::Colour;
 
 namespace {
-
-// A window manager that cannot read the window's style.
-class BrokenLayer : public WindowLayer
-{
-public:
-    std::uint32_t windowLong(Index) override { return 0; }
-    std::uint32_t setWindowLong(Index, std::uint32_t) override { return 0; }
-    void setLayeredWindowAttributes(QColor, int, std::uint32_t) override { }
-    void releaseCapture() override { }
-    bool sendMessage(unsigned, int, long) override { return false; }
-};
 
 Colour colourNamed(const QString& name)
 {
@@ -90,6 +81,13 @@ private:
         return disabled;
     }
     void chooseType(const char* item) { child<QAction>(QLatin1String(item))->trigger(); }
+    // A pointer move to a point of the widget, with these buttons down.
+    static void dragTo(QWidget* widget, const QPoint& point, Qt::MouseButtons buttons)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(point), widget->mapToGlobal(QPointF(point)), Qt::NoButton,
+                         buttons, {});
+        QApplication::sendEvent(widget, &move);
+    }
 
 private slots:
     void init()
@@ -324,57 +322,95 @@ private slots:
         QCOMPARE(form->bandState(), colourcode::BandState {});
     }
 
-    void failingWindowManagerEndsTheProgram()
-    {
-        Form1 broken(std::make_unique<BrokenLayer>());
-        broken.show();
-        ModalAnswerer answerer;
-        QVERIFY(!broken.load());
-        QCOMPARE(answerer.count, 1);
-        QCOMPARE(answerer.text, QStringLiteral("Errore durante il caricamento."));
-        QCOMPARE(answerer.icon, QMessageBox::Critical);
-        QCOMPARE(answerer.title, QStringLiteral("Codicolorimetrix"));
-        QVERIFY(!broken.isVisible());
-    }
-
-    void keyColourIsCutOutOfTheWindow()
+    void cornersAreNeitherDrawnNorHit()
     {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(form->windowHandle()->handle());
         const QRegion mask = form->mask();
+        const QImage drawn = form->grab().toImage().convertToFormat(QImage::Format_ARGB32);
         for (QPoint outside :
-             {QPoint(0, 0), QPoint(399, 0), QPoint(0, 399), QPoint(399, 399), QPoint(200, 0)})
-            QVERIFY2(!mask.contains(outside),
-                     qPrintable(QStringLiteral("%1,%2").arg(outside.x()).arg(outside.y())));
+             {QPoint(0, 0), QPoint(399, 0), QPoint(0, 399), QPoint(399, 399), QPoint(200, 0), QPoint(5, 5)}) {
+            const QString where = QStringLiteral("%1,%2").arg(outside.x()).arg(outside.y());
+            QVERIFY2(!mask.contains(outside), qPrintable(where));
+            QVERIFY2(qAlpha(drawn.pixel(outside)) == 0, qPrintable(where));
+        }
         for (QPoint inside : {QPoint(200, 200), QPoint(20, 20), QPoint(200, 4), QPoint(380, 380)})
             QVERIFY2(mask.contains(inside),
                      qPrintable(QStringLiteral("%1,%2").arg(inside.x()).arg(inside.y())));
-        // Nothing inside the panel is drawn in the key colour.
-        const QImage drawn = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        for (const QRect& part : mask) {
-            for (int y = part.top(); y <= part.bottom(); ++y) {
-                for (int x = part.left(); x <= part.right(); ++x)
-                    QVERIFY(drawn.pixelColor(x, y) != Form1::kKeyColour);
-            }
+        // The colour that once stood for "not drawn" is drawn nowhere.
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x)
+                QVERIFY(drawn.pixelColor(x, y) != Form1::kKeyColour);
         }
     }
 
-    void leftPressOnTheBackgroundMovesTheWindow_data()
+    // A window pixel at twice the scale covers four picture pixels.
+    void shapeFollowsThePicturesAlpha_data()
     {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("alpha");
+        QTest::addColumn<int>("covered"); // picture pixels of the window pixel (0, 0) that have that alpha
+        QTest::addColumn<bool>("blended");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("opaque") << 1 << 255 << 1 << false << true;
+        QTest::newRow("see-through") << 1 << 0 << 1 << true << false;
+        QTest::newRow("soft edge, blended") << 1 << 100 << 1 << true << true;
+        QTest::newRow("soft edge, not blended") << 1 << 100 << 1 << false << false;
+        QTest::newRow("twice the scale, whole") << 2 << 255 << 4 << false << true;
+        QTest::newRow("twice the scale, partly, blended") << 2 << 255 << 1 << true << true;
+        QTest::newRow("twice the scale, partly, not blended") << 2 << 255 << 3 << false << false;
+    }
+    void shapeFollowsThePicturesAlpha()
+    {
+        QFETCH(int, scale);
+        QFETCH(int, alpha);
+        QFETCH(int, covered);
+        QFETCH(bool, blended);
+        QImage picture(4 * scale, 4 * scale, QImage::Format_ARGB32);
+        picture.fill(Qt::transparent);
+        for (int pixel = 0; pixel < covered; ++pixel)
+            picture.setPixel(pixel % scale, pixel / scale, qRgba(0, 0, 0, alpha));
+        // The far corner is whole, so the region spans the picture.
+        for (int pixel = 0; pixel < scale * scale; ++pixel)
+            picture.setPixel(3 * scale + pixel % scale, 3 * scale + pixel / scale, qRgba(0, 0, 0, 255));
+        picture.setDevicePixelRatio(scale);
+        const QRegion region = WindowLayer::opaqueRegion(picture, blended);
+        QTEST(region.contains(QPoint(0, 0)), "shown");
+        QVERIFY(region.contains(QPoint(3, 3)));
+        QCOMPARE(region.boundingRect().bottomRight(), QPoint(3, 3));
+    }
+
+    // The window moves only once the left button, still down, has passed the drag distance, and stops
+    // with the release.
+    void leftDragOnTheBackgroundMovesTheWindow_data()
+    {
+        const int near = QApplication::startDragDistance() - 1;
         QTest::addColumn<QString>("control");
         QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("drag");
+        QTest::addColumn<bool>("releasedFirst");
         QTest::addColumn<bool>("moves");
-        QTest::newRow("left on background") << "Picture14" << Qt::LeftButton << true;
-        QTest::newRow("right on background") << "Picture14" << Qt::RightButton << false;
-        QTest::newRow("middle on background") << "Picture14" << Qt::MiddleButton << false;
-        QTest::newRow("left on title") << "Label1" << Qt::LeftButton << false;
-        QTest::newRow("left on display") << "lblValore" << Qt::LeftButton << false;
-        QTest::newRow("left on prompt") << "Ind" << Qt::LeftButton << false;
+        QTest::newRow("left on background")
+            << "Picture14" << Qt::LeftButton << QPoint(30, 20) << false << true;
+        QTest::newRow("left within the drag distance")
+            << "Picture14" << Qt::LeftButton << QPoint(near, 0) << false << false;
+        QTest::newRow("left click, then the pointer moves")
+            << "Picture14" << Qt::LeftButton << QPoint(30, 20) << true << false;
+        QTest::newRow("right on background")
+            << "Picture14" << Qt::RightButton << QPoint(30, 20) << false << false;
+        QTest::newRow("middle on background")
+            << "Picture14" << Qt::MiddleButton << QPoint(30, 20) << false << false;
+        QTest::newRow("left on title") << "Label1" << Qt::LeftButton << QPoint(30, 20) << false << false;
+        QTest::newRow("left on display") << "lblValore" << Qt::LeftButton << QPoint(30, 20) << false << false;
+        QTest::newRow("left on prompt") << "Ind" << Qt::LeftButton << QPoint(30, 20) << false << false;
     }
-    void leftPressOnTheBackgroundMovesTheWindow()
+    void leftDragOnTheBackgroundMovesTheWindow()
     {
         QFETCH(QString, control);
         QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, drag);
+        QFETCH(bool, releasedFirst);
         QFETCH(bool, moves);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -382,11 +418,30 @@ private slots:
         const QPoint start = form->pos();
         const QPoint press = control == "Picture14" ? QPoint(200, 240) : QPoint(3, 3);
         QTest::mousePress(target, button, {}, press);
-        QMouseEvent drag(QEvent::MouseMove, QPointF(press + QPoint(30, 20)),
-                         target->mapToGlobal(QPointF(press + QPoint(30, 20))), button, button, {});
-        QApplication::sendEvent(target, &drag);
-        QTest::mouseRelease(target, button, {}, press + QPoint(30, 20));
-        QCOMPARE(form->pos(), moves ? start + QPoint(30, 20) : start);
+        if (releasedFirst)
+            QTest::mouseRelease(target, button, {}, press);
+        dragTo(target, press + drag, releasedFirst ? Qt::NoButton : button);
+        QTest::mouseRelease(target, button, {}, press + drag);
+        QCOMPARE(form->pos(), moves ? start + drag : start);
+        // After the release the pointer moves on alone.
+        dragTo(target, press + drag + QPoint(40, 40), Qt::NoButton);
+        QCOMPARE(form->pos(), moves ? start + drag : start);
+    }
+
+    void dragStopsWithTheHeaderOnTheScreen()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QRect screen = form->screen()->geometry();
+        QWidget* background = child("Picture14");
+        const QPoint press(385, 390);
+        QTest::mousePress(background, Qt::LeftButton, {}, press);
+        dragTo(background, background->mapFromGlobal(screen.topLeft()), Qt::LeftButton);
+        QCOMPARE(form->pos(), screen.topLeft());
+        dragTo(background, background->mapFromGlobal(screen.bottomRight() + QPoint(500, 500)),
+               Qt::LeftButton);
+        QCOMPARE(form->pos(), screen.bottomRight() + QPoint(1 - form->width(), 1 - 40));
+        QTest::mouseRelease(background, Qt::LeftButton);
     }
 
     // The keys reach the core: a pasted code is painted with its tolerance letter, Page Up steps through
