@@ -153,7 +153,7 @@ QRegion WindowLayer::opaqueRegion(const QImage& picture, bool blended)
             for (int column = x * scale; column < (x + 1) * scale; ++column) {
                 const int alpha = qAlpha(line[column]);
                 any = any || alpha > 0;
-                all = all && alpha == 255;
+                all = all && alpha >= 128;
             }
         }
         return blended ? any : all;

@@ -28,7 +28,8 @@ public:
 
     // The pixels, in the window's own units, that show the picture. Where the desktop blends windows
     // with what lies behind, a pixel the picture only partly covers belongs to the window, so that its
-    // soft edge is drawn; elsewhere it does not, so that the screen never shows its dark remainder.
+    // soft edge is drawn; elsewhere only a pixel at least half covered does, the way the edge would be
+    // cut without antialiasing.
     static QRegion opaqueRegion(const QImage& picture, bool blended);
 
     // Whether the desktop blends the window's see-through pixels with what lies behind it.

@@ -82,7 +82,7 @@ void Canvas::blend(const std::function<void(QPainter&)>& draw, int opacity, cons
     }
 }
 
-QImage Canvas::finished() const
+QImage Canvas::finished(Edges edges) const
 {
     QImage out(m_pixels.size(), QImage::Format_ARGB32);
     bool anyTransparent = false;
@@ -91,7 +91,7 @@ QImage Canvas::finished() const
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(py));
         for (int px = 0; px < out.width(); ++px) {
             const int alpha = qAlpha(in[px]);
-            if (alpha < 128) {
+            if (alpha == 0 || (edges == Edges::Crisp && alpha < 128)) {
                 line[px] = 0;
                 anyTransparent = true;
                 continue;
@@ -99,9 +99,12 @@ QImage Canvas::finished() const
             // Back to straight colour, rounded to nearest: channel * 255 / alpha.
             const auto straight
                 = [alpha](int channel) { return std::min(255, (channel * 255 + alpha / 2) / alpha); };
-            line[px] = qRgb(straight(qRed(in[px])), straight(qGreen(in[px])), straight(qBlue(in[px])));
-            if (line[px] == palette::kKey)
-                line[px] = qRgb(127, 127, 1);
+            QRgb colour = qRgb(straight(qRed(in[px])), straight(qGreen(in[px])), straight(qBlue(in[px])));
+            if (colour == palette::kKey)
+                colour = qRgb(127, 127, 1);
+            const bool opaque = edges == Edges::Crisp || alpha == 255;
+            line[px] = opaque ? colour : qRgba(qRed(colour), qGreen(colour), qBlue(colour), alpha);
+            anyTransparent = anyTransparent || !opaque;
         }
     }
     // Every alpha is 255 otherwise, so the pixels are RGB32 as they stand.
@@ -110,9 +113,10 @@ QImage Canvas::finished() const
     return out;
 }
 
-QImage drawPicture(QSize logicalSize, int scale, QRgb ground, const std::function<void(Canvas&)>& paint)
+QImage drawPicture(QSize logicalSize, int scale, QRgb ground, const std::function<void(Canvas&)>& paint,
+                   Edges edges)
 {
     Canvas canvas(logicalSize, scale, ground);
     paint(canvas);
-    return canvas.finished();
+    return canvas.finished(edges);
 }

@@ -10,6 +10,16 @@ class QPainter;
 class QPainterPath;
 class QPen;
 
+// How a finished picture keeps the edges of its shapes.
+enum class Edges
+{
+    // Every pixel fully transparent or fully opaque, for pictures the window lays over each other.
+    Crisp,
+    // Antialiased edges keep their partial alpha, for the outline of the window itself: where the
+    // desktop blends windows the edge is smooth, and elsewhere the window cuts it at half coverage.
+    Soft
+};
+
 // A picture being drawn, in window pixels; at scale 2 every window pixel holds 2 x 2 device pixels and
 // shapes are drawn anew at that size, not enlarged. QPainter only measures how much of each device
 // pixel a shape covers (integer rasterisation into an 8-bit mask); every colour that ends up in a
@@ -32,9 +42,9 @@ public:
     // keeps Qt's thin-line look.
     void stroke(const QPainterPath& path, const QPen& pen);
 
-    // Every pixel ends fully transparent or fully opaque, because the window builds exact masks from
-    // the alpha channel, and none keeps the key colour. Without transparent pixels the picture is RGB32.
-    QImage finished() const;
+    // Straight (not premultiplied) colour; no pixel keeps the key colour, and a picture without any
+    // transparency is RGB32. With crisp edges a pixel at least half covered becomes opaque.
+    QImage finished(Edges edges = Edges::Crisp) const;
 
 private:
     // draw paints one shape, opaque, into a coverage mask; the shader colours what it covers.
@@ -46,4 +56,5 @@ private:
 };
 
 // The common frame of a picture function: a canvas of the given size and ground, painted, finished.
-QImage drawPicture(QSize logicalSize, int scale, QRgb ground, const std::function<void(Canvas&)>& paint);
+QImage drawPicture(QSize logicalSize, int scale, QRgb ground, const std::function<void(Canvas&)>& paint,
+                   Edges edges = Edges::Crisp);

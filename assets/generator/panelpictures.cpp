@@ -81,7 +81,7 @@ void paintDisplay(Canvas& canvas, const QRectF& frame, double frameRadius, const
 
 QImage background(int scale)
 {
-    return drawPicture(QSize(400, 400), scale, 0, [](Canvas& canvas) {
+    const auto paint = [](Canvas& canvas) {
         // The outline is the outer shape painted black; the inner shape, 3 pixels in, covers all but
         // its rim.
         canvas.fill(shapes::roundedRect(QRectF(3, 2, 394, 395), 30), kBlack);
@@ -91,7 +91,8 @@ QImage background(int scale)
                     columnRamp(6, 393, kHeaderLeft, kHeaderRight));
         canvas.fill(shapes::rect(QRectF(6, 88, 388, 1)), kBlack);
         paintLogo(canvas);
-    });
+    };
+    return drawPicture(QSize(400, 400), scale, 0, paint, Edges::Soft);
 }
 
 QImage closeButton(int scale)
