@@ -1,15 +1,47 @@
 #include "label.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <cstring>
+
+namespace {
+
+// Liberation Sans has Arial's widths. MS Sans Serif has Arial's widths too at the sizes used here; a
+// narrower face would stop the dot leaders of the value entry window short of the fields they lead to.
+// DejaVu Sans descends from the design that Verdana's metrics follow.
+constexpr struct
+{
+    const char* design;
+    const char* standIn;
+} kStandIns[] = {
+    {"Arial", "Liberation Sans"},
+    {"Arial Black", "Liberation Sans"},
+    {"Verdana", "DejaVu Sans"},
+    {"MS Sans Serif", "Liberation Sans"},
+};
+
+} // namespace
+
+QFont designFont(const char* family, int pixelSize, QFont::Weight weight)
+{
+    QStringList families {QLatin1String(family)};
+    for (const auto& face : kStandIns) {
+        if (std::strcmp(face.design, family) == 0)
+            families.append(QLatin1String(face.standIn));
+    }
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
 
 QLabel* makeLabel(const LabelDesign& design, QWidget* parent)
 {
     auto* label = new QLabel(design.caption, parent);
     label->setObjectName(QLatin1String(design.name));
     label->setGeometry(design.place);
-    QFont font(QLatin1String(design.family));
-    font.setPixelSize(design.pixelSize);
-    font.setWeight(design.weight);
+    QFont font = designFont(design.family, design.pixelSize, design.weight);
     if (design.pixelSize < 10)
         font.setLetterSpacing(QFont::PercentageSpacing, 92); // Verdana's stand-in runs a little wide
     label->setFont(font);
@@ -19,4 +51,16 @@ QLabel* makeLabel(const LabelDesign& design, QWidget* parent)
     palette.setColor(QPalette::WindowText, design.colour);
     label->setPalette(palette);
     return label;
+}
+
+void fitText(QLabel* label, int designPixelSize, int width)
+{
+    QFont font = label->font();
+    for (int size = designPixelSize; size > 1; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= width)
+            break;
+    }
+    if (font != label->font())
+        label->setFont(font);
 }

@@ -7,6 +7,11 @@
 class QLabel;
 class QWidget;
 
+// A font of one of the faces the windows were drawn with ("Arial", "Arial Black", "Verdana",
+// "MS Sans Serif"). Where the system lacks the face, a free one of the same widths stands in, so that
+// texts keep the widths the layout was made for.
+QFont designFont(const char* family, int pixelSize, QFont::Weight weight = QFont::Normal);
+
 // How the window's labels are designed: transparent, text laid out from the top of the box.
 struct LabelDesign
 {
@@ -21,3 +26,7 @@ struct LabelDesign
 };
 
 QLabel* makeLabel(const LabelDesign& design, QWidget* parent);
+
+// Gives the label the largest pixel size up to the design's at which its text is at most width pixels
+// wide, so that a wider face than the design's shrinks the text instead of clipping it.
+void fitText(QLabel* label, int designPixelSize, int width);

@@ -3,6 +3,7 @@
 #include "encoder.h"
 #include "entrylists.h"
 #include "form1.h"
+#include "label.h"
 #include "numbers.h"
 #include "twips.h"
 #include "uitext.h"
@@ -17,9 +18,7 @@ namespace {
 
 QFont sansSerif(int pixelSize)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelSize);
-    return font;
+    return designFont("MS Sans Serif", pixelSize);
 }
 
 // The prompts run their dots under the field to their right, which covers the end of them.
