@@ -1,6 +1,8 @@
 #include "uitext.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QWidget>
 
 namespace uitext {
@@ -15,6 +17,16 @@ QString unitForDisplay(std::string_view unit)
     QString text = fromCore(unit);
     text.replace(QLatin1Char('W'), QChar(0x03A9));
     return text;
+}
+
+bool loadQtTranslation(const QString& folder)
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_it"), folder)
+        && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
 }
 
 void showMessage(QWidget* parent, colourcode::MessageIcon icon, std::string_view text)
