@@ -8,8 +8,8 @@ class QLabel;
 class QWidget;
 
 // A font of one of the faces the windows were drawn with ("Arial", "Arial Black", "Verdana",
-// "MS Sans Serif"). Where the system lacks the face, a free one of the same widths stands in, so that
-// texts keep the widths the layout was made for.
+// "MS Sans Serif"), drawn with a free face of the same widths, so that texts keep the widths the layout
+// was made for on every machine.
 QFont designFont(const char* family, int pixelSize, QFont::Weight weight = QFont::Normal);
 
 // How the window's labels are designed: transparent, text laid out from the top of the box.
