@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-x11-0 libxcb-cursor0
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev libxcb1-dev
     fonts-liberation fonts-dejavu-core qt6-translations-l10n
     xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils
     desktop-file-utils
