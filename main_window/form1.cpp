@@ -87,10 +87,11 @@ void Form1::buildHeader()
 
 void Form1::buildResistor()
 {
-    // The colour images only hold the band pictures that painting copies; they are never shown.
+    // The colour images only hold the band pictures that painting copies; they are never shown. Each
+    // picture is read the first time a band takes its colour (see colourImage()).
     for (Colour colour : colourcode::kAllColours) {
         const QString name = QString::fromLatin1(colourcode::colourName(colour));
-        auto* image = new ImageControl(name, pictures::band(colour), m_background);
+        auto* image = new ImageControl(name, QPixmap(), m_background);
         image->setGeometry(twips::rect(5400, colour == Colour::marrone ? 1560 : 1440, 315, 1425));
         image->hide();
         m_colourImages[static_cast<std::size_t>(colour)] = image;
@@ -244,5 +245,8 @@ void Form1::Calcola()
 
 ImageControl* Form1::colourImage(Colour colour) const
 {
-    return m_colourImages[static_cast<std::size_t>(colour)];
+    ImageControl* image = m_colourImages[static_cast<std::size_t>(colour)];
+    if (image->picture().isNull())
+        image->setPicture(pictures::band(colour));
+    return image;
 }
