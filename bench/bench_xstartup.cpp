@@ -1,9 +1,10 @@
 // Start-up of the whole program on an X server against the floor program (startup_floor): time from
 // exec to the first frame on the server, read back from the server's own pixels, time to the window's
 // map, the processor time the process used (up to a moment after its first frame), and peak resident
-// memory. The runs alternate between the two; the figures are medians.
+// memory. The programs take turns, so that a slow spell of the machine hits all alike; the figures
+// are medians.
 //
-//   bench_xstartup <program> <floor> [runs]      (needs DISPLAY; no window manager)
+//   bench_xstartup [-n runs] <program>... <floor>      (needs DISPLAY; no window manager)
 //
 // A window's first frame counts when two pixels of the background picture that no other control
 // covers, one near the top and one near the bottom, show on the screen where the centred window lies.
@@ -19,6 +20,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <string>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -179,12 +181,17 @@ double median(std::vector<Sample> samples, double Sample::*member)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <program> <floor> [runs]\n", argv[0]);
+    int runs = 21;
+    int first = 1;
+    if (argc > 2 && std::string_view(argv[1]) == "-n") {
+        runs = std::max(1, std::atoi(argv[2]));
+        first = 3;
+    }
+    if (argc - first < 2) {
+        std::fprintf(stderr, "usage: %s [-n runs] <program>... <floor>\n", argv[0]);
         return 2;
     }
-    const std::array<const char*, 2> programs {argv[1], argv[2]};
-    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 21;
+    const std::vector<const char*> programs(argv + first, argv + argc);
 
     const QImage background(QStringLiteral(":/pictures/background.png"));
     std::array<std::uint32_t, kProbes.size()> expected {};
@@ -192,8 +199,8 @@ int main(int argc, char** argv)
         expected[i] = background.pixel(kProbes[i][0], kProbes[i][1]) & 0xffffff;
 
     Screen screen;
-    std::array<std::vector<Sample>, 2> samples;
-    // One unmeasured run each first, so that both start with the same files in the page cache.
+    std::vector<std::vector<Sample>> samples(programs.size());
+    // One unmeasured run each first, so that all start with the same files in the page cache.
     for (int run = -1; run < runs; ++run) {
         for (std::size_t i = 0; i < programs.size(); ++i) {
             Sample sample;
@@ -204,18 +211,19 @@ int main(int argc, char** argv)
         }
     }
 
-    std::printf("median of %d runs each, alternating\n", runs);
-    std::printf("%-10s %14s %14s %14s %14s\n", "", "first frame", "mapped", "processor", "peak memory");
-    const std::array<const char*, 2> names {"program", "floor"};
-    std::array<Sample, 2> medians {};
+    std::printf("median of %d runs each, taking turns; ratios to the floor (the last program)\n", runs);
+    std::vector<Sample> medians;
+    for (const auto& each : samples)
+        medians.push_back({median(each, &Sample::frameMs), median(each, &Sample::mapMs),
+                           median(each, &Sample::cpuMs), median(each, &Sample::peakMiB)});
+    const Sample& floor = medians.back();
     for (std::size_t i = 0; i < programs.size(); ++i) {
-        medians[i] = {median(samples[i], &Sample::frameMs), median(samples[i], &Sample::mapMs),
-                      median(samples[i], &Sample::cpuMs), median(samples[i], &Sample::peakMiB)};
-        std::printf("%-10s %11.1f ms %11.1f ms %11.1f ms %10.1f MiB\n", names[i], medians[i].frameMs,
-                    medians[i].mapMs, medians[i].cpuMs, medians[i].peakMiB);
+        const Sample& m = medians[i];
+        std::printf(
+            "%s\n  first frame %6.1f ms %5.2fx   mapped %6.1f ms %5.2fx   processor %6.1f ms %5.2fx   "
+            "peak memory %5.1f MiB %5.2fx\n",
+            programs[i], m.frameMs, m.frameMs / floor.frameMs, m.mapMs, m.mapMs / floor.mapMs, m.cpuMs,
+            m.cpuMs / floor.cpuMs, m.peakMiB, m.peakMiB / floor.peakMiB);
     }
-    std::printf("%-10s %13.2fx %13.2fx %13.2fx %13.2fx\n", "ratio", medians[0].frameMs / medians[1].frameMs,
-                medians[0].mapMs / medians[1].mapMs, medians[0].cpuMs / medians[1].cpuMs,
-                medians[0].peakMiB / medians[1].peakMiB);
     return 0;
 }
