@@ -59,12 +59,21 @@ QLabel* makeLabel(const LabelDesign& design, QWidget* parent)
     return label;
 }
 
+bool textFits(const QFont& font, const QString& text, const QSize& box)
+{
+    // Laid out from the top of the box: the characters' lowest point lies that far below the baseline.
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(text) <= box.width()
+        && metrics.ascent() + metrics.tightBoundingRect(text).bottom() < box.height();
+}
+
 void fitText(QLabel* label, int designPixelSize, int width)
 {
+    const QSize box(width, label->contentsRect().height());
     QFont font = label->font();
     for (int size = designPixelSize; size > 1; --size) {
         font.setPixelSize(size);
-        if (QFontMetrics(font).horizontalAdvance(label->text()) <= width)
+        if (textFits(font, label->text(), box))
             break;
     }
     if (font != label->font())

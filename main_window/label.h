@@ -27,6 +27,9 @@ struct LabelDesign
 
 QLabel* makeLabel(const LabelDesign& design, QWidget* parent);
 
-// Gives the label the largest pixel size up to the design's at which its text is at most width pixels
-// wide, so that a wider face than the design's shrinks the text instead of clipping it.
+// Whether text in font, laid out from the top of a box of that size, stays inside it.
+bool textFits(const QFont& font, const QString& text, const QSize& box);
+
+// Gives the label the largest pixel size up to the design's at which its text fits its box narrowed to
+// width pixels, so that a wider or taller face than the design's shrinks the text instead of clipping it.
 void fitText(QLabel* label, int designPixelSize, int width);

@@ -1,6 +1,7 @@
 #include "displaypanel.h"
 #include "form1.h"
 #include "imagecontrol.h"
+#include "label.h"
 #include "modalanswerer.h"
 #include "palettepanel.h"
 #include "swatch.h"
@@ -414,8 +415,7 @@ private slots:
         const QRect screen = DisplayPanel::kScreen;
         for (const char* name : {"Label5", "Label6", "lblValore", "lblOhm", "lbltoll", "lblcoeff"}) {
             const auto* label = child<QLabel>(QLatin1String(name));
-            const int width = label->fontMetrics().horizontalAdvance(label->text());
-            QVERIFY2(width <= label->contentsRect().width(), name);
+            QVERIFY2(textFits(label->font(), label->text(), label->contentsRect().size()), name);
             QVERIFY2(label->x() >= screen.left() && label->geometry().right() <= screen.right(), name);
         }
         // The two overlapping boxes: the value's digits end before the unit begins.
