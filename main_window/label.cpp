@@ -6,8 +6,9 @@
 
 namespace {
 
-// Liberation Sans has Arial's widths. MS Sans Serif has Arial's widths too at the sizes used here; a
-// narrower face would stop the dot leaders of the value entry window short of the fields they lead to.
+// Liberation Sans has Arial's widths. In place of MS Sans Serif it keeps the value entry window's
+// prompts as drawn: the words end clear of each field and the dots run on under it, where a narrower
+// face (Liberation Sans Narrow) stops them short and a wider one (DejaVu Sans) leaves no dot showing.
 // DejaVu Sans descends from the design that Verdana's widths follow. The stand-in is asked for first:
 // the same widths on every machine, and a face that is installed is found without a fallback search,
 // which costs more at start-up than loading the face itself.
