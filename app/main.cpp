@@ -2,8 +2,10 @@
 #include "form1.h"
 #include "form2.h"
 #include "pictures.h"
+#include "uitext.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <cstdlib>
 
 int main(int argc, char* argv[])
@@ -12,6 +14,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("codicolorimetrix"));
     QApplication::setWindowIcon(pictures::programIcon());
+    uitext::loadQtTranslation(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     Form1 form1;
     if (!form1.load())

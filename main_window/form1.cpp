@@ -98,10 +98,11 @@ void Form1::buildHeader()
 
 void Form1::buildResistor()
 {
-    // The colour images only hold the band pictures that painting copies; they are never shown.
+    // The colour images only hold the band pictures that painting copies; they are never shown. Each
+    // picture is read the first time a band takes its colour (see colourImage()).
     for (Colour colour : colourcode::kAllColours) {
         const QString name = QString::fromLatin1(colourcode::colourName(colour));
-        auto* image = new ImageControl(name, pictures::band(colour), m_background);
+        auto* image = new ImageControl(name, QPixmap(), m_background);
         image->setGeometry(twips::rect(5400, colour == Colour::marrone ? 1560 : 1440, 315, 1425));
         image->hide();
         m_colourImages[static_cast<std::size_t>(colour)] = image;
@@ -133,25 +134,36 @@ void Form1::buildResistor()
     typeBracket->setGeometry(twips::rect(1680, 3720, 2700, 585));
     typeBracket->setCursor(pictures::bandPointer());
     typeBracket->setAccessibleName(QStringLiteral("Tipo resistenza"));
-    connect(typeBracket, &ImageControl::clicked, this, [this] { m_menu->popup(QCursor::pos()); });
 }
 
 void Form1::buildMenu()
 {
-    m_menu = new QMenu(QStringLiteral("Menu"), this);
-    m_menu->setObjectName(QStringLiteral("mnuprinc"));
+    // The actions exist from the start; the menu that shows them is made on the first click on the
+    // bracket, as the window's first frame has no use for it.
     const struct
     {
         const char* name;
         const char* caption;
         int type;
     } items[] = {{"mnu4baned", "4 Bande", 4}, {"mnu5bande", "5 Bande", 5}, {"mnu6bande", "6 Bande", 6}};
+    QList<QAction*> actions;
     for (const auto& item : items) {
-        QAction* action = m_menu->addAction(QLatin1String(item.caption));
+        auto* action = new QAction(QLatin1String(item.caption), this);
         action->setObjectName(QLatin1String(item.name));
         const int type = item.type;
         connect(action, &QAction::triggered, this, [this, type] { typeChosen(type); });
+        actions.append(action);
     }
+    auto* typeBracket
+        = m_background->findChild<ImageControl*>(QStringLiteral("Image4"), Qt::FindDirectChildrenOnly);
+    connect(typeBracket, &ImageControl::clicked, this, [this, actions] {
+        if (!m_menu) {
+            m_menu = new QMenu(QStringLiteral("Menu"), this);
+            m_menu->setObjectName(QStringLiteral("mnuprinc"));
+            m_menu->addActions(actions);
+        }
+        m_menu->popup(QCursor::pos());
+    });
 }
 
 bool Form1::load()
@@ -240,5 +252,8 @@ void Form1::Calcola()
 
 ImageControl* Form1::colourImage(Colour colour) const
 {
-    return m_colourImages[static_cast<std::size_t>(colour)];
+    ImageControl* image = m_colourImages[static_cast<std::size_t>(colour)];
+    if (image->picture().isNull())
+        image->setPicture(pictures::band(colour));
+    return image;
 }

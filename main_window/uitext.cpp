@@ -2,7 +2,9 @@
 
 #include "display.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QWidget>
 
 namespace uitext {
@@ -15,6 +17,16 @@ QString fromCore(std::string_view text)
 QString unitForDisplay(std::string_view unit)
 {
     return fromCore(colourcode::withOmega(unit));
+}
+
+bool loadQtTranslation(const QString& folder)
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_it"), folder)
+        && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
 }
 
 void showMessage(QWidget* parent, colourcode::MessageIcon icon, std::string_view text)

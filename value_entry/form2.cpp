@@ -4,6 +4,7 @@
 #include "encoder.h"
 #include "entrylists.h"
 #include "form1.h"
+#include "label.h"
 #include "numbers.h"
 #include "promptedlist.h"
 #include "twips.h"
@@ -20,9 +21,7 @@ namespace {
 
 QFont sansSerif(int pixelSize)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelSize);
-    return font;
+    return designFont("MS Sans Serif", pixelSize);
 }
 
 // The prompts run their dots under the field to their right, which covers the end of them.

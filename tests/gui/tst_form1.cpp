@@ -1,5 +1,7 @@
+#include "displaypanel.h"
 #include "form1.h"
 #include "imagecontrol.h"
+#include "label.h"
 #include "modalanswerer.h"
 #include "palettepanel.h"
 #include "swatch.h"
@@ -15,6 +17,8 @@
 #include <memory>
 
 using colourcode::Colour;
+
+Q_DECLARE_METATYPE(colourcode::BandState)
 
 namespace {
 
@@ -497,6 +501,34 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         click("Image2");
         QVERIFY(!form->isVisible());
+    }
+
+    // The widest texts the display can show stay on its screen in whatever face the system gives; the
+    // test also runs with only DejaVu fonts installed, which are wider than the design's.
+    void displayTextsFitTheirBoxes_data()
+    {
+        QTest::addColumn<colourcode::BandState>("state");
+        // iBanda, TipoRes, B1, B2, B3, BM, BT, BC
+        QTest::newRow("9990 MOhm, 0,25%, 100 ppm/k") << colourcode::BandState {0, 6, 9, 9, 9, 1e7, 0.25, 100};
+        QTest::newRow("4,75 KOhm, 10%, --") << colourcode::BandState {0, 5, 4, 7, 5, 10, 10, 200};
+    }
+    void displayTextsFitTheirBoxes()
+    {
+        QFETCH(colourcode::BandState, state);
+        form->applyEncoding({"", {}, state});
+        const QRect screen = DisplayPanel::kScreen;
+        for (const char* name : {"Label5", "Label6", "lblValore", "lblOhm", "lbltoll", "lblcoeff"}) {
+            const auto* label = child<QLabel>(QLatin1String(name));
+            QVERIFY2(textFits(label->font(), label->text(), label->contentsRect().size()), name);
+            QVERIFY2(label->x() >= screen.left() && label->geometry().right() <= screen.right(), name);
+        }
+        // The two overlapping boxes: the value's digits end before the unit begins.
+        const auto* value = child<QLabel>("lblValore");
+        const auto* unit = child<QLabel>("lblOhm");
+        const int digitsEnd
+            = value->geometry().right() - value->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+        const int unitStart = unit->geometry().right() - unit->fontMetrics().horizontalAdvance(unit->text());
+        QVERIFY2(digitsEnd < unitStart, qPrintable(value->text() + unit->text()));
     }
 };
 

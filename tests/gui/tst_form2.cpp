@@ -3,10 +3,12 @@
 #include "imagecontrol.h"
 #include "modalanswerer.h"
 #include "palettepanel.h"
+#include "uitext.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -422,6 +424,46 @@ private slots:
         QTest::mouseClick(form1->findChild<QWidget*>(QStringLiteral("Picture4")), Qt::LeftButton);
         QCOMPARE(bands().at(1), QStringLiteral("rosso"));
         QCOMPARE(label("lblValore"), QStringLiteral("4,2 "));
+    }
+
+    // The dots run from the words up to and under the field, which covers their end.
+    void promptsLeadTheirDotsUnderTheirFields_data()
+    {
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("value") << "Label1"
+                               << "Valore";
+        QTest::newRow("tolerance") << "Label2"
+                                   << "cmbToll";
+        QTest::newRow("coefficient") << "Label3"
+                                     << "cmbCoeff";
+    }
+    void promptsLeadTheirDotsUnderTheirFields()
+    {
+        QFETCH(QString, prompt);
+        QFETCH(QString, field);
+        const auto* label = control<QLabel>(qPrintable(prompt));
+        const int fieldLeft = control(qPrintable(field))->x();
+        QString words = label->text();
+        while (words.endsWith(QLatin1Char('.')))
+            words.chop(1);
+        const QFontMetrics metrics = label->fontMetrics();
+        const int dot = metrics.horizontalAdvance(QLatin1Char('.'));
+        QVERIFY2(label->x() + metrics.horizontalAdvance(words) + 2 * dot <= fieldLeft, "no dot shows");
+        QVERIFY2(label->x() + metrics.horizontalAdvance(label->text()) > fieldLeft, "dots stop short");
+    }
+
+    // Also run under the C locale: Qt's own texts are Italian whatever the user's locale.
+    void qtTextsAreItalian()
+    {
+        const auto undoText = [this] {
+            std::unique_ptr<QMenu> menu(valore()->createStandardContextMenu());
+            return menu->actions().constFirst()->text().section(QLatin1Char('\t'), 0, 0);
+        };
+        QVERIFY(!uitext::loadQtTranslation(QStringLiteral("/nonexistent")));
+        QCOMPARE(undoText(), QStringLiteral("&Undo"));
+        QVERIFY(uitext::loadQtTranslation(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        QCOMPARE(undoText(), QStringLiteral("Ann&ulla"));
     }
 };
 

@@ -99,7 +99,7 @@ private:
     QLineEdit* valore = nullptr;
     std::array<QComboBox*, 3> lists {}; // Combo1, cmbToll, cmbCoeff
     std::array<ImageControl*, colourcode::kBandCount> bands {};
-    std::array<qint64, colourcode::kColourCount> colourKeys {};
+    std::array<ImageControl*, colourcode::kColourCount> colourImages {};
     std::array<QLabel*, 4> labels {}; // lblValore, lblOhm, lbltoll, lblcoeff
     PalettePanel* palette = nullptr;
     ModalAnswerer answerer;
@@ -114,12 +114,15 @@ private:
         if (!ok && fault.isEmpty())
             fault = what;
     }
-    qint64 key(Colour colour) const { return colourKeys[std::size_t(colour)]; }
+    // A colour image holds no picture until a band first takes its colour.
+    qint64 key(Colour colour) const { return colourImages[std::size_t(colour)]->picture().cacheKey(); }
     QString shownOn(int band) const
     {
-        const auto found
-            = std::find(colourKeys.begin(), colourKeys.end(), bands[band - 1]->picture().cacheKey());
-        return found == colourKeys.end() ? QStringLiteral("?") : nameOf(Colour(found - colourKeys.begin()));
+        for (Colour colour : colourcode::kAllColours) {
+            if (key(colour) == bands[band - 1]->picture().cacheKey())
+                return nameOf(colour);
+        }
+        return QStringLiteral("?");
     }
     QString displayed() const
     {
@@ -379,8 +382,7 @@ private slots:
         // Pictures are compared by identity, far cheaper than by pixels: painting a band shares the colour
         // image's pixmap, as the start-up bands show.
         for (Colour colour : colourcode::kAllColours)
-            colourKeys[std::size_t(colour)]
-                = form1->findChild<ImageControl*>(nameOf(colour))->picture().cacheKey();
+            colourImages[std::size_t(colour)] = form1->findChild<ImageControl*>(nameOf(colour));
         QCOMPARE(mainWindow(),
                  QStringLiteral("iBanda 0 type 4 B 000 BM 1 BT 5 BC 200 nero nero niente nero oro "
                                 "niente [0.00 |\u03a9|\u00b1|--- ppm/k]"));
