@@ -138,32 +138,34 @@ void Form1::buildResistor()
 
 void Form1::buildMenu()
 {
-    // The actions exist from the start; the menu that shows them is made on the first click on the
-    // bracket, as the window's first frame has no use for it.
+    // The actions exist from the start; the menu that shows them is made the first time it is wanted,
+    // as the window's first frame has no use for it.
     const struct
     {
         const char* name;
         const char* caption;
         int type;
     } items[] = {{"mnu4baned", "4 Bande", 4}, {"mnu5bande", "5 Bande", 5}, {"mnu6bande", "6 Bande", 6}};
-    QList<QAction*> actions;
     for (const auto& item : items) {
         auto* action = new QAction(QLatin1String(item.caption), this);
         action->setObjectName(QLatin1String(item.name));
         const int type = item.type;
         connect(action, &QAction::triggered, this, [this, type] { typeChosen(type); });
-        actions.append(action);
+        m_typeActions.append(action);
     }
     auto* typeBracket
         = m_background->findChild<ImageControl*>(QStringLiteral("Image4"), Qt::FindDirectChildrenOnly);
-    connect(typeBracket, &ImageControl::clicked, this, [this, actions] {
-        if (!m_menu) {
-            m_menu = new QMenu(QStringLiteral("Menu"), this);
-            m_menu->setObjectName(QStringLiteral("mnuprinc"));
-            m_menu->addActions(actions);
-        }
-        m_menu->popup(QCursor::pos());
-    });
+    connect(typeBracket, &ImageControl::clicked, this, [this] { typeMenu()->popup(QCursor::pos()); });
+}
+
+QMenu* Form1::typeMenu()
+{
+    if (!m_menu) {
+        m_menu = new QMenu(QStringLiteral("Menu"), this);
+        m_menu->setObjectName(QStringLiteral("mnuprinc"));
+        m_menu->addActions(m_typeActions);
+    }
+    return m_menu;
 }
 
 bool Form1::load()

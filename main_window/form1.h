@@ -44,6 +44,9 @@ public:
     // Turns the band state into the four texts of the display.
     void Calcola();
 
+    // The resistor-type menu, `mnuprinc`, for the bracket's click and its keys.
+    QMenu* typeMenu();
+
 signals:
     void valueEntryRequested();
 
@@ -68,5 +71,6 @@ private:
     DisplayPanel* m_display = nullptr;
     std::array<ImageControl*, colourcode::kBandCount> m_bands {};
     std::array<ImageControl*, colourcode::kColourCount> m_colourImages {};
+    QList<QAction*> m_typeActions;
     QMenu* m_menu = nullptr;
 };

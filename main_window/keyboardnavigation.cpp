@@ -231,7 +231,7 @@ void KeyboardNavigation::paintDigit(int band, int digit)
 
 void KeyboardNavigation::popUpTypeMenu()
 {
-    auto* menu = m_form1->findChild<QMenu*>(QStringLiteral("mnuprinc"));
+    QMenu* menu = m_form1->typeMenu();
     const ImageControl* bracket = m_places[kBracket];
     menu->popup(bracket->mapToGlobal(QPoint(0, bracket->height())));
     // A screen reader speaks the active item; the arrows go on from there.
