@@ -13,13 +13,16 @@ int main(int argc, char* argv[])
     exitClearlyWithoutDisplay();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("codicolorimetrix"));
-    QApplication::setWindowIcon(pictures::programIcon());
     uitext::loadQtTranslation(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     Form1 form1;
     if (!form1.load())
         return 1;
     Form2::attachTo(&form1);
+    // Given before the window is shown, so it has its icon from the start; given after the window is
+    // built, so the first picture read, which sets up Qt's image formats, is the background's, on
+    // another thread while the window loads its fonts.
+    QApplication::setWindowIcon(pictures::programIcon());
     form1.show();
     const int status = QApplication::exec();
     // Nothing is kept, so the program may end at once; Qt 6.4's Wayland client now and then hangs
