@@ -5,14 +5,19 @@
 #include "uitext.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <cstdlib>
+#include <future>
 
 int main(int argc, char* argv[])
 {
     exitClearlyWithoutDisplay();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("codicolorimetrix"));
+    // Reading the system's font list is the longest step before the first frame. It runs here on a second
+    // thread while the window is built; the window's first font waits for it to end, and nothing else.
+    const std::future<void> fontList = std::async(std::launch::async, [] { QFontDatabase::families(); });
     uitext::loadQtTranslation(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     Form1 form1;
