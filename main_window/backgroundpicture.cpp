@@ -17,10 +17,18 @@ constexpr int kHeaderHeight = 40;
 } // namespace
 
 BackgroundPicture::BackgroundPicture(QWidget* parent)
-    : ImageControl(QStringLiteral("Picture14"), pictures::load(QStringLiteral("background")), parent)
+    : ImageControl(QStringLiteral("Picture14"), QPixmap(), parent)
+    // The largest picture, read while the window builds its other controls and loads their fonts.
+    , m_reading(pictures::loadLater(QStringLiteral("background")))
 {
     setBackColour(Qt::white);
     setGeometry(0, 0, 400, 400);
+}
+
+void BackgroundPicture::finishLoading()
+{
+    if (m_reading.valid())
+        setPicture(QPixmap::fromImage(m_reading.get()));
 }
 
 void BackgroundPicture::followPointer(const QPoint& globalPressPosition)

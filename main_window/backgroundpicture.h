@@ -2,6 +2,8 @@
 
 #include "imagecontrol.h"
 
+#include <QImage>
+#include <future>
 #include <optional>
 
 // The picture that fills the main window: the rounded panel, the wires from the resistor's leads to
@@ -12,6 +14,8 @@ class BackgroundPicture : public ImageControl
 
 public:
     explicit BackgroundPicture(QWidget* parent);
+    // Takes the picture, read meanwhile on another thread; before this the control has none.
+    void finishLoading();
 
     // Moves the window with the pointer until the left button is released; for desktops whose window
     // manager cannot move it.
@@ -30,6 +34,7 @@ protected:
 private:
     QPoint keepHeaderOnScreen(QPoint topLeft, const QPoint& pointer) const;
 
+    std::future<QImage> m_reading;
     std::optional<QPoint> m_press; // a left press that has not become a move yet
     bool m_following = false;
     QPoint m_pressOffset;

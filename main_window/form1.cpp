@@ -64,6 +64,7 @@ Form1::Form1(QWidget* parent)
     new StandardValueActions(this);
     accessibility::announceDisplay(m_display, colourcode::spokenDisplay(m_state));
     new KeyboardNavigation(this);
+    m_background->finishLoading();
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());

@@ -5,16 +5,43 @@
 
 namespace pictures {
 
+namespace {
+
+struct File
+{
+    QString path;
+    qreal ratio;
+};
+
+// The sharp picture on a screen of more than one device pixel to a window pixel.
+File fileFor(const QString& name)
+{
+    const QString sharp = QStringLiteral(":/pictures/%1@2x.png").arg(name);
+    if (qApp->devicePixelRatio() > 1.0 && QFile::exists(sharp))
+        return {sharp, 2.0};
+    return {QStringLiteral(":/pictures/%1.png").arg(name), 1.0};
+}
+
+} // namespace
+
 QPixmap load(const QString& name)
 {
-    const QString path = QStringLiteral(":/pictures/%1.png").arg(name);
-    const QString sharp = QStringLiteral(":/pictures/%1@2x.png").arg(name);
-    if (qApp->devicePixelRatio() > 1.0 && QFile::exists(sharp)) {
-        QPixmap pixmap(sharp);
-        pixmap.setDevicePixelRatio(2.0);
-        return pixmap;
-    }
-    return QPixmap(path);
+    const File file = fileFor(name);
+    QPixmap pixmap(file.path);
+    pixmap.setDevicePixelRatio(file.ratio);
+    return pixmap;
+}
+
+std::future<QImage> loadLater(const QString& name)
+{
+    // The file is chosen here, where the screen's scale is known; an image, unlike a pixmap, may be read
+    // on another thread.
+    const File file = fileFor(name);
+    return std::async(std::launch::async, [file] {
+        QImage image(file.path);
+        image.setDevicePixelRatio(file.ratio);
+        return image;
+    });
 }
 
 QPixmap band(colourcode::Colour colour)

@@ -9,10 +9,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #ifdef CODICOLORIMETRIX_XCB
 #include <QtGui/qguiapplication_platform.h>
-#include <vector>
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
 #endif
@@ -144,42 +145,49 @@ QRegion WindowLayer::opaqueRegion(const QImage& picture, bool blended)
     const int width = pixels.width() / scale;
     const int height = pixels.height() / scale;
 
-    // One window pixel covers scale x scale pixels of the picture.
-    const auto shows = [&](int x, int y) {
-        bool any = false;
-        bool all = true;
-        for (int row = y * scale; row < (y + 1) * scale; ++row) {
-            const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(row));
-            for (int column = x * scale; column < (x + 1) * scale; ++column) {
-                const int alpha = qAlpha(line[column]);
-                any = any || alpha > 0;
-                all = all && alpha >= 128;
-            }
-        }
-        return blended ? any : all;
-    };
-
-    // Rows with the same runs of shown pixels make one band of rectangles.
+    // Rows with the same runs of shown pixels make one band of rectangles. This runs before the first
+    // frame, over every pixel: a row at a time, with the lists reused.
+    // A window pixel covers scale x scale pixels of the picture. Through a blending desktop it shows when
+    // any of them is seen at all; else only when all of them are mostly opaque.
+    const int threshold = blended ? 1 : 128;
     QRegion region;
-    QList<QPair<int, int>> band;
+    std::vector<std::pair<int, int>> band;
+    std::vector<std::pair<int, int>> runs;
+    std::vector<int> alphas(static_cast<std::size_t>(width)); // the deciding alpha of each window pixel
     int bandTop = 0;
     const auto closeBand = [&](int bottom) {
         for (const auto& [left, right] : band)
             region += QRect(left, bandTop, right - left, bottom - bandTop);
     };
     for (int y = 0; y < height; ++y) {
-        QList<QPair<int, int>> runs;
-        for (int x = 0; x < width; ++x) {
-            if (!shows(x, y))
-                continue;
-            if (!runs.isEmpty() && runs.last().second == x)
-                runs.last().second = x + 1;
-            else
-                runs.append({x, x + 1});
+        if (scale == 1) {
+            const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+            for (int x = 0; x < width; ++x)
+                alphas[static_cast<std::size_t>(x)] = qAlpha(line[x]);
+        } else {
+            std::fill(alphas.begin(), alphas.end(), blended ? 0 : 255);
+            for (int row = y * scale; row < (y + 1) * scale; ++row) {
+                const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(row));
+                for (int column = 0; column < width * scale; ++column) {
+                    int& alpha = alphas[static_cast<std::size_t>(column / scale)];
+                    alpha = blended ? std::max(alpha, qAlpha(line[column]))
+                                    : std::min(alpha, qAlpha(line[column]));
+                }
+            }
+        }
+        runs.clear();
+        for (int x = 0; x < width;) {
+            while (x < width && alphas[static_cast<std::size_t>(x)] < threshold)
+                ++x;
+            const int left = x;
+            while (x < width && alphas[static_cast<std::size_t>(x)] >= threshold)
+                ++x;
+            if (x > left)
+                runs.emplace_back(left, x);
         }
         if (runs != band) {
             closeBand(y);
-            band = runs;
+            band.swap(runs);
             bandTop = y;
         }
     }
