@@ -213,3 +213,13 @@ above()
     seen="stacking, bottom first: $(echo $order)"
     [ "$(grep -nx "$(($1))" <<<"$order" | cut -d: -f1)" -gt "$(grep -nx "$(($2))" <<<"$order" | cut -d: -f1)" ] 2>/dev/null
 }
+
+# Moves the pointer to a point of the screen and leaves the X window under it in `pointed`.
+point_at()
+{
+    xdotool mousemove "$1" "$2"
+    WINDOW=""
+    eval "$(xdotool getmouselocation --shell)"
+    pointed=$WINDOW
+    seen="window $WINDOW under the pointer"
+}

@@ -19,11 +19,8 @@ expect "no key-colour pixel on the screen" no_key_colour
 expect "the top-left corner shows the screen behind" shows 10 10 "${root[@]}"
 expect "the bottom-right corner shows the screen behind" shows 789 789 "${root[@]}"
 expect "just inside the bottom-left corner the white panel shows" shows 36 756 253 253 253
-xdotool mousemove $((win_x + 10)) $((win_y + 788))
-WINDOW=""
-eval "$(xdotool getmouselocation --shell)"
-seen="window $WINDOW under the pointer"
-check "a press in the cut-off corner goes to the screen behind" [ "$WINDOW" != "$form1" ]
+point_at $((win_x + 10)) $((win_y + 788))
+check "a press in the cut-off corner goes to the screen behind" [ "$pointed" != "$form1" ]
 
 click_on_scaled() { xdotool mousemove $((win_x + 2 * $1)) $((win_y + 2 * $2)) click 1; }
 click_on_scaled 371 27

@@ -23,11 +23,8 @@ root_window=$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
 # round the window.
 corner_lets_through()
 {
-    xdotool mousemove $((win_x + 4)) $((win_y + 4))
-    WINDOW=""
-    eval "$(xdotool getmouselocation --shell)"
-    seen="window $WINDOW under the pointer"
-    ((WINDOW == root_window))
+    point_at $((win_x + 4)) $((win_y + 4))
+    ((pointed == root_window))
 }
 shaped()
 {
@@ -128,11 +125,8 @@ band_under_pointer()
 {
     local x y
     read -r x y <<<"${centre[Banda2]}"
-    xdotool mousemove $((win_x + x)) $((win_y + y))
-    WINDOW=""
-    eval "$(xdotool getmouselocation --shell)"
-    seen="window $WINDOW under the pointer"
-    ((WINDOW == form1 || WINDOW == frame))
+    point_at $((win_x + x)) $((win_y + y))
+    ((pointed == form1 || pointed == frame))
 }
 expect "band 2 is under the pointer again" band_under_pointer
 click_on Banda2
