@@ -9,8 +9,7 @@ test_name=keyboard_only
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 start_x_server
-export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+use_x11_at_scale_1
 start_program
 
 keys() { xdotool key --delay 20 "$@"; }

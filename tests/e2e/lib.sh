@@ -159,6 +159,13 @@ start_x_server()
     if command -v xsetroot >/dev/null && xsetroot -solid '#204080'; then root=(32 64 128); fi
 }
 
+# The program on this X server at one device pixel to a window pixel, whatever the caller's settings.
+use_x11_at_scale_1()
+{
+    export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work
+    unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+}
+
 # Starts the program (any arguments go to it) and waits for its main window.
 start_program()
 {

@@ -12,8 +12,7 @@ if ! command -v xclip >/dev/null; then
 fi
 
 start_x_server
-export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+use_x11_at_scale_1
 start_program
 
 # Band 5 red first, so that a gold band 5 afterwards comes from the tolerance letter.

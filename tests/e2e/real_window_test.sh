@@ -10,8 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 start_x_server
 
-export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+use_x11_at_scale_1
 start_program
 
 # Shape: the corners are cut off and let the screen behind through, also to the pointer.

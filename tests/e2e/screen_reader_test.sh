@@ -32,7 +32,7 @@ stop_bus()
 }
 trap stop_bus EXIT
 
-export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work
+use_x11_at_scale_1
 export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_program
 "$python" "$(dirname "${BASH_SOURCE[0]}")/screen_reader_walk.py" || fail "the screen reader hears what it should"

@@ -14,8 +14,7 @@ command -v xwininfo >/dev/null || { echo "SKIP - xwininfo is missing; tools/setu
 
 start_x_server
 start_openbox
-export QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+use_x11_at_scale_1
 start_program
 
 root_window=$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
